@@ -1,0 +1,67 @@
+// Commands whose subsystems are still to come: bound in the frame's event
+// table, doing nothing yet. Each subsystem moves its handlers out of here.
+#include "app/vantorelfrm.h"
+
+void vantorelFrame::OnFaxReceivestatus(wxCommandEvent&) {}
+void vantorelFrame::OnFaxReceivefax(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateFaxReceivefax(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnFaxStopreceiving(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateFaxStopreceiving(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnPictureSkewleft(wxCommandEvent&) {}
+void vantorelFrame::OnPictureSkewright(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateSkewval(wxCommandEvent&) {}
+void vantorelFrame::OnViewTuningscope(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateViewTuningscope(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnConfigure(wxCommandEvent&) {}
+void vantorelFrame::OnConfigurationFilter(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateConfigurationFilter(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnToolsTelexdecoder(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateToolsTelexdecoder(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnToolsNavtexdecoder(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateToolsNavtexdecoder(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnUnshiftNow(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateUnshiftNow(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnUnshiftOnSpace(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateUnshiftOnSpace(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnInvert(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateInvert(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnConfigurationAttenuatesignal(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateConfigurationAttenuatesignal(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnConfigurationIncreasevolume(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateConfigurationIncreasevolume(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnConfigurationLowervolume(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateConfigurationLowervolume(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnConfigurationPoweronoff(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateConfigurationPoweronoff(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnConfigurationTunedown1khz(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateConfigurationTunedown1khz(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnConfigurationTuneup1khz(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateConfigurationTuneup1khz(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnConfigurationTunedown100hz(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateConfigurationTunedown100hz(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnConfigurationTuneup100hz(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateConfigurationTuneup100hz(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnConfigurationSetradio(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateConfigurationSetradio(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnChangeSsb(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateFreq(wxCommandEvent&) {}
+void vantorelFrame::OnChangeStation(wxCommandEvent&) {}
+void vantorelFrame::OnSchedulerAutostart(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateSchedulerAutostart(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnSchedulerAutocontinuous(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateSchedulerAutocontinuous(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnSchedulerTimer(wxCommandEvent&) {}
+void vantorelFrame::OnUpdateSchedulerTimer(wxUpdateUIEvent& event) { event.Enable(true); }
+void vantorelFrame::OnToolsWeatherfaxschedulerdatabase(wxCommandEvent&) {}
+
+bool vantorelFrame::SavePicture() { return false; }
+void vantorelFrame::SetStatusBar() {}
+void vantorelFrame::PLL() { ++pllCalls; }
+void vantorelFrame::PLLTelex() { ++pllTelexCalls; }
+void vantorelFrame::PollReceiver() {}
+void vantorelFrame::RunScheduleBranch() {}
+bool vantorelFrame::OpenRadio() { return false; }
+void vantorelFrame::TuneAtStart(const wxString&, const wxString&) {}
+void vantorelFrame::CloseReceiver() {}
+void vantorelFrame::InitialiseToolBox() {}
+

@@ -1,0 +1,3 @@
+#include "picture/vantoreldoc.h"
+
+wxIMPLEMENT_DYNAMIC_CLASS(vantorelDoc, wxDocument);
