@@ -223,6 +223,7 @@ void DrawRamp(GreyPicture& p, int x0, int x1, int y0, int y1) {
 void DrawTextBlocks(GreyPicture& p, int x0, int x1, int y0, int y1) {
   const int letterH = std::max(2, p.width / 90);
   const int letterW = std::max(1, letterH * 2 / 3);
+  const int letterGap = std::max(1, letterW / 3);
   std::uint32_t seed = 12345;
   auto next = [&seed](int n) {
     seed = seed * 1103515245u + 12345u;
@@ -232,8 +233,9 @@ void DrawTextBlocks(GreyPicture& p, int x0, int x1, int y0, int y1) {
     int x = x0;
     while (x < x1) {
       const int letters = 2 + next(7);
-      const int wordEnd = std::min(x1, x + letters * (letterW + 1));
-      for (; x + letterW <= wordEnd; x += letterW + 1) FillRect(p, x, y, x + letterW, y + letterH, 0);
+      const int wordEnd = std::min(x1, x + letters * (letterW + letterGap));
+      for (; x + letterW <= wordEnd; x += letterW + letterGap)
+        FillRect(p, x, y, x + letterW, y + letterH, 0);
       x = wordEnd + letterW * 2;
     }
   }
@@ -281,6 +283,15 @@ bool ReadHeaderNumber(std::istream& in, long& value) {
   return true;
 }
 
+// Bytes between the read position and the end of the file.
+size_t BytesLeft(std::istream& in) {
+  const std::streampos here = in.tellg();
+  in.seekg(0, std::ios::end);
+  const std::streampos end = in.tellg();
+  in.seekg(here);
+  return here < 0 || end < here ? 0 : static_cast<size_t>(end - here);
+}
+
 }  // namespace
 
 bool ReadPgm(const std::string& path, GreyPicture& picture, std::string& error) {
@@ -306,7 +317,12 @@ bool ReadPgm(const std::string& path, GreyPicture& picture, std::string& error) 
     return false;
   }
   const size_t bytesPerSample = maxval > 255 ? 2 : 1;
-  std::vector<std::uint8_t> raw(static_cast<size_t>(width) * height * bytesPerSample);
+  const size_t needed = static_cast<size_t>(width) * height * bytesPerSample;
+  if (BytesLeft(in) < needed) {
+    error = path + ": PGM picture data is truncated";
+    return false;
+  }
+  std::vector<std::uint8_t> raw(needed);
   if (!in.read(reinterpret_cast<char*>(raw.data()), static_cast<std::streamsize>(raw.size()))) {
     error = path + ": PGM picture data is truncated";
     return false;
