@@ -11,11 +11,21 @@
 // raises its ready flag; the decoders on the user-interface thread call
 // CheckBuffers(), which moves a ready block into the ring. The ready flags and
 // the buffer index are the only shared state.
+//
+// The demodulator's USB identity is 16c0:0a3e (vendor 0x16c0, product 0x0a3e).
+// It is written three ways: "16c0:0a3e" in the sound system's usbid file,
+// "0x16c0:0xa3e" as 0x-prefixed numbers, and "16c0:0xa3e" inside the name the
+// sound system gives the card when it has no product string ("USB Device
+// 0x16c0:0xa3e"). Both numbers have no leading zero digits, so that name
+// carries the padded vendor and the unpadded product as the device search
+// expects.
 #pragma once
 
 #include <atomic>
 #include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include <portaudio.h>
 
@@ -40,6 +50,23 @@ struct paTestData {
 };
 
 class AudioFileSource;
+
+constexpr unsigned kDemodulatorVendor = 0x16c0;
+constexpr unsigned kDemodulatorProduct = 0x0a3e;
+
+// Result of looking for the demodulator among the sound cards.
+struct DemodulatorCard {
+  enum Status { kFound, kNoHardwareFile, kNotFound };
+  Status status = kNotFound;
+  int card = -1;       // card number, when found
+  std::string device;  // "/dev/dsp<card>", when found
+};
+
+// Walks <procRoot>/cards and the usbid file of the first "USB-Audio" card.
+DemodulatorCard FindDemodulatorCard(const std::string& procRoot);
+
+// Index of the first device name carrying the demodulator's identifier, or -1.
+int FindDemodulatorDevice(const std::vector<std::string>& deviceNames);
 
 class CSoundIn {
  public:
@@ -81,6 +108,8 @@ class CSoundIn {
 
   // Record shared with the producer (one per program in the device case).
   paTestData data;
+  // The demodulator's card as remembered by FindHID ("/dev/dsp<n>").
+  std::string cardDevice;
 
   PaStreamParameters inputParameters{};
   PaStream* stream = nullptr;
@@ -99,6 +128,11 @@ class CSoundIn {
  private:
   bool OpenDevice();
   bool OpenRecording();
+  void CloseDevice();
+  void CloseRecording();
+  void EndPortAudio();
+  void PlayRecording(bool realtime);
+  bool DeliverWhenDrained(const SAMPLE* frames, int frameCount);
 
   std::string procRoot = "/proc/asound";
   std::string audioPath;
@@ -107,6 +141,10 @@ class CSoundIn {
   std::unique_ptr<AudioFileSource> fileSource;
   bool paInitialised = false;
   int producerIndex = 0;  // producer's own alternation, see DeliverBlock
+  // The worker that plays a recording, and its two signals.
+  std::thread worker;
+  std::atomic<bool> stopWorker{false};
+  std::atomic<bool> producerDone{false};
 };
 
 // The ring byte of one frame: both bytes unsigned, halved sum.
