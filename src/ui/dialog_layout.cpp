@@ -76,6 +76,12 @@ wxCheckBox* AddCheckBox(wxWindow* parent, wxSizer* sizer, int id, const wxString
   return box;
 }
 
+void WidenToDrawable(wxWindow* control) {
+  const wxSize asked = control->GetMinSize();
+  const int natural = control->GetBestSize().x;
+  if (asked.x < natural) control->SetMinSize(wxSize(natural, asked.y));
+}
+
 wxArrayString Items(std::initializer_list<const char*> texts) {
   wxArrayString items;
   for (const char* text : texts) items.Add(text);

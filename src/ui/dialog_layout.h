@@ -32,6 +32,11 @@ wxButton* AddButton(wxWindow* parent, wxSizer* sizer, int id, const wxString& la
                     int width = -1);
 wxCheckBox* AddCheckBox(wxWindow* parent, wxSizer* sizer, int id, const wxString& label);
 
+// GTK 3 cannot draw some controls narrower than their natural width (a vertical
+// slider vanishes, a spin control loses its "+" button): such a control is
+// widened to that width when the one asked for is smaller.
+void WidenToDrawable(wxWindow* control);
+
 wxArrayString Items(std::initializer_list<const char*> texts);
 
 // Gives `top` to `parent` and fits the parent to it, as the flags ask; returns `top`.

@@ -22,13 +22,17 @@ wxBitmapButton* AddBitmapButton(wxWindow* parent, wxSizer* sizer, int id, const 
   return button;
 }
 
-void AddColourSliders(wxWindow* parent, wxSizer* row) {
+// Returns the width of one slider, so the labels below can line up with them.
+int AddColourSliders(wxWindow* parent, wxSizer* row) {
   const int triples[3][3] = {{ID_SRED, ID_SGREEN, ID_SBLUE},
                              {ID_MRED, ID_MGREEN, ID_MBLUE},
                              {ID_ERED, ID_EGREEN, ID_EBLUE}};
+  int width = 20;
   for (const auto& triple : triples) {
     for (int id : triple) {
-      AddSlider(parent, row, id, wxSize(20, 80), wxSL_VERTICAL | wxSL_AUTOTICKS);
+      wxSlider* slider = AddSlider(parent, row, id, wxSize(20, 80), wxSL_VERTICAL | wxSL_AUTOTICKS);
+      WidenToDrawable(slider);
+      width = slider->GetMinSize().x;
     }
     AddSpacer(row, 20, 20);
   }
@@ -36,14 +40,18 @@ void AddColourSliders(wxWindow* parent, wxSizer* row) {
   AddLabel(parent, presets, "Presets");
   AddButton(parent, presets, ID_RGB, "R&GB");
   AddButton(parent, presets, ID_MONO, "&MONO");
+  return width;
 }
 
-// The trailing blanks keep the three label triples under their slider triples.
-void AddColourLabels(wxWindow* parent, wxSizer* row) {
+// Each label is as wide as the slider above it, so the columns stay aligned.
+void AddColourLabels(wxWindow* parent, wxSizer* row, int slider_width) {
   const char* const triples[3][3] = {
       {"Red", "Grn", "Blue     "}, {"Red", "Grn", "Blue   "}, {"Red", "Grn", "Blue"}};
   for (const auto& triple : triples) {
-    for (const char* label : triple) AddLabel(parent, row, label);
+    for (const char* text : triple) {
+      AddCentred(row, new wxStaticText(parent, ID_TEXT, text, wxDefaultPosition,
+                                       wxSize(slider_width, -1), wxST_NO_AUTORESIZE));
+    }
     AddSpacer(row, 20, 20);
   }
   AddButton(parent, row, ID_APPLY, "&Apply", 100);
@@ -65,8 +73,8 @@ void AddColourButtons(wxWindow* parent, wxSizer* row) {
 wxSizer* PaletteEdit(wxWindow* parent, bool call_fit, bool set_sizer) {
   auto* top = new wxBoxSizer(wxVERTICAL);
 
-  AddColourSliders(parent, AddRow(top, kLeftAligned));
-  AddColourLabels(parent, AddRow(top, kLeftAligned));
+  const int slider_width = AddColourSliders(parent, AddRow(top, kLeftAligned));
+  AddColourLabels(parent, AddRow(top, kLeftAligned), slider_width);
   AddColourButtons(parent, AddRow(top, kLeftAligned));
 
   wxBoxSizer* strip = AddRow(top, kLeftAligned);

@@ -193,8 +193,10 @@ wxSizer* SetRadio(wxWindow* parent, bool call_fit, bool set_sizer) {
 
   wxBoxSizer* bfo = AddRightAlignedRow(top);
   AddLabel(parent, bfo, "BFO");
-  AddCentred(bfo, new wxSpinCtrl(parent, ID_BFO, "-2000", wxDefaultPosition, wxSize(100, -1), 0,
-                                 -3000, 3000, -2000));
+  auto* offset = new wxSpinCtrl(parent, ID_BFO, "-2000", wxDefaultPosition, wxSize(100, -1), 0,
+                                -3000, 3000, -2000);
+  WidenToDrawable(offset);
+  AddCentred(bfo, offset);
   AddButton(parent, bfo, wxID_CANCEL, "&Cancel");
 
   wxBoxSizer* switches = AddRow(top);

@@ -264,7 +264,11 @@ TEST_P(DialogLayout, ControlsInOrderWithIdsTextsWidthsAndItems) {
     } else {
       EXPECT_EQ(TextOf(child), want.text);
     }
-    if (want.width != -1) {
+    if (want.kind == Kind::Slider || want.kind == Kind::Spin) {
+      // never narrower than asked, nor than GTK needs to draw them at all
+      EXPECT_GE(child->GetMinSize().x, want.width);
+      EXPECT_GE(child->GetMinSize().x, child->GetBestSize().x);
+    } else if (want.width != -1) {
       EXPECT_EQ(child->GetMinSize().x, want.width);
     }
     EXPECT_EQ(ItemsOf(child), want.items);
@@ -348,18 +352,18 @@ TEST(DialogScreenshots, DISABLED_SaveEachDialogAsPng) {
     DialogPtr dialog = BuildDialog(c.layout);
     dialog->SetTitle(c.name);
     dialog->Show();
-    for (int n = 0; n < 30; ++n) {
+    dialog->Refresh();
+    for (int n = 0; n < 50; ++n) {
       wxYield();
+      dialog->Update();
       wxMilliSleep(10);
     }
     const wxRect area = dialog->GetScreenRect();
-    wxBitmap shot(area.width, area.height);
-    wxMemoryDC memory(shot);
-    wxScreenDC screen;
-    memory.Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
-    memory.SelectObject(wxNullBitmap);
     const std::string path = folder + "/dialog_" + c.name + ".png";
-    EXPECT_TRUE(shot.SaveFile(path, wxBITMAP_TYPE_PNG)) << path;
+    const std::string command = "import -window root -crop " + std::to_string(area.width) + "x" +
+                                std::to_string(area.height) + "+" + std::to_string(area.x) + "+" +
+                                std::to_string(area.y) + " " + path;
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
     dialog->Hide();
   }
 }
