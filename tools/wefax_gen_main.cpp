@@ -1,5 +1,5 @@
-// vantorel-wefax-gen: writes a weather-fax broadcast of a picture or of the
-// built-in test chart as a mono 16-bit WAV recording.
+// vantorel-wefax-gen: writes a weather-fax broadcast of a picture (PGM, or PNG
+// when built with libpng) or of the built-in test chart as a mono 16-bit WAV.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -11,7 +11,7 @@ namespace {
 const char kUsage[] =
     "usage: vantorel-wefax-gen [--ioc 576|288] [--lpm 60|90|120|240] [--rate 11025|22050|44100]\n"
     "                          [--black HZ] [--white HZ] [--snr DB] [--phasing-lines N]\n"
-    "                          [--test-chart WxH | --picture FILE.pgm] -o OUT.wav\n";
+    "                          [--test-chart WxH | --picture FILE.pgm|FILE.png] -o OUT.wav\n";
 
 struct Options {
   vt::WefaxParams params;
@@ -88,7 +88,7 @@ std::string ParseCommandLine(int argc, char** argv, Options& o) {
 }
 
 bool LoadPicture(const Options& o, vt::GreyPicture& picture, std::string& error) {
-  if (!o.picturePath.empty()) return vt::ReadPgm(o.picturePath, picture, error);
+  if (!o.picturePath.empty()) return vt::ReadPicture(o.picturePath, picture, error);
   int width = vt::PixelsPerLine(o.params.ioc);
   int height = 400;
   if (!o.chartSize.empty() && !ParseSize(o.chartSize, width, height)) {

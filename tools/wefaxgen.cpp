@@ -336,6 +336,15 @@ bool ReadPgm(const std::string& path, GreyPicture& picture, std::string& error) 
   return true;
 }
 
+bool ReadPicture(const std::string& path, GreyPicture& picture, std::string& error) {
+  static const char kPngSignature[] = "\x89PNG\r\n\x1a\n";
+  char start[8] = {};
+  std::ifstream in(path, std::ios::binary);
+  in.read(start, sizeof start);
+  const bool isPng = in.gcount() == 8 && std::equal(start, start + 8, kPngSignature);
+  return isPng ? ReadPng(path, picture, error) : ReadPgm(path, picture, error);
+}
+
 bool WritePgm(const std::string& path, const GreyPicture& picture, std::string& error) {
   std::ofstream out(path, std::ios::binary);
   out << "P5\n" << picture.width << ' ' << picture.height << "\n255\n";

@@ -119,11 +119,17 @@ std::vector<std::uint8_t> ResampleRow(const std::uint8_t* row, int width, int ou
 GreyPicture MakeTestChart(int width, int height);
 
 // Largest picture side accepted from files and the command line.
-constexpr int kMaxPictureSide = 20000;
+constexpr int kMaxPictureSide = 10000;
 
 // Binary PGM (P5), maxval up to 65535 (scaled to 0..255).
 bool ReadPgm(const std::string& path, GreyPicture& picture, std::string& error);
 bool WritePgm(const std::string& path, const GreyPicture& picture, std::string& error);
+// PNG of any colour type, flattened to grey over white; only when built with libpng.
+bool PngSupported();
+bool ReadPng(const std::string& path, GreyPicture& picture, std::string& error);
+bool WritePng(const std::string& path, const GreyPicture& picture, std::string& error);
+// PGM or PNG, told apart by the file's first bytes.
+bool ReadPicture(const std::string& path, GreyPicture& picture, std::string& error);
 
 // Mono 16-bit PCM WAV.
 bool WriteWav(const std::string& path, const std::vector<float>& samples, int sampleRate,

@@ -103,6 +103,26 @@ TEST(GeneratorPgm, RefusesBrokenFilesWithAMessage) {
   EXPECT_FALSE(vt::ReadPgm(dir.file("missing.pgm"), picture, error));
 }
 
+TEST(GeneratorPng, ReadsWhatItWritesAndTellsPngFromPgm) {
+  if (!vt::PngSupported()) GTEST_SKIP() << "built without libpng";
+  TempDir dir;
+  const vt::GreyPicture chart = vt::MakeTestChart(64, 9);
+  std::string error;
+  ASSERT_TRUE(vt::WritePng(dir.file("chart.png"), chart, error)) << error;
+  ASSERT_TRUE(vt::WritePgm(dir.file("chart.pgm"), chart, error)) << error;
+  for (const char* name : {"chart.png", "chart.pgm"}) {
+    vt::GreyPicture read;
+    ASSERT_TRUE(vt::ReadPicture(dir.file(name), read, error)) << name << ": " << error;
+    EXPECT_EQ(read.width, 64);
+    EXPECT_EQ(read.height, 9);
+    EXPECT_EQ(read.pixels, chart.pixels) << name;
+  }
+  const std::string png = vt::test::ReadFile(dir.file("chart.png"));
+  vt::GreyPicture read;
+  EXPECT_FALSE(vt::ReadPicture(dir.write("cut.png", png.substr(0, png.size() / 2)), read, error));
+  EXPECT_FALSE(error.empty());
+}
+
 TEST(TestChart, HasBorderBarsRampAndBlocksAtAnySize) {
   const vt::GreyPicture chart = vt::MakeTestChart(1809, 400);
   ASSERT_EQ(chart.pixels.size(), 1809u * 400);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "wefaxgen.h"
@@ -109,7 +110,12 @@ INSTANTIATE_TEST_SUITE_P(Generator, ToneFrequencies,
                          ::testing::Values(ToneCase{11025, 576, 1500, 2300},
                                            ToneCase{11025, 288, 1500, 2300},
                                            ToneCase{22050, 576, 1600, 2400},
-                                           ToneCase{44100, 288, 1500, 2300}));
+                                           ToneCase{44100, 288, 1500, 2300}),
+                         [](const auto& info) {
+                           const ToneCase& c = info.param;
+                           return "Rate" + std::to_string(c.rate) + "Ioc" + std::to_string(c.ioc) +
+                                  "Black" + std::to_string(int(c.blackHz));
+                         });
 
 TEST(Generator, PhaseIsContinuousAtEveryLevelChange) {
   for (int rate : {11025, 22050, 44100}) {
@@ -171,7 +177,12 @@ TEST_P(LineTiming, LinesStartEveryRateTimesSixtyOverLpmSamples) {
 
 INSTANTIATE_TEST_SUITE_P(Generator, LineTiming,
                          ::testing::Values(TimingCase{11025, 120, 576}, TimingCase{11025, 90, 288},
-                                           TimingCase{22050, 60, 576}, TimingCase{44100, 240, 288}));
+                                           TimingCase{22050, 60, 576}, TimingCase{44100, 240, 288}),
+                         [](const auto& info) {
+                           const TimingCase& c = info.param;
+                           return "Rate" + std::to_string(c.rate) + "Lpm" + std::to_string(c.lpm) +
+                                  "Ioc" + std::to_string(c.ioc);
+                         });
 
 TEST(Generator, DefaultSectionsLastFiveThirtyFiveAndTenSeconds) {
   vt::WefaxParams p;
