@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ struct DialogCase {
   Layout layout;
   std::vector<Control> controls;
 };
+
+void PrintTo(const DialogCase& c, std::ostream* out) { *out << c.name; }
 
 Kind KindOf(wxWindow* w) {
   if (dynamic_cast<wxStaticBox*>(w)) return Kind::Group;
