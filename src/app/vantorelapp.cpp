@@ -171,6 +171,9 @@ bool vantorelApp::OnInit() {
 
   const wxString first = (mru1.length() <= 2) ? DefDir + "workfile.dib" : mru1;
   m_mainFrame->Move(10, 10);
+  // A frame already at (10, 10) gets no move event; store the position either way.
+  config->Write("PTX", static_cast<long>(m_mainFrame->GetPosition().x));
+  config->Write("PTY", static_cast<long>(m_mainFrame->GetPosition().y));
   const wxString toOpen = Path.empty() ? first : Path;
   if (wxFileExists(toOpen)) m_docManager->CreateDocument(toOpen, wxDOC_SILENT);
   Pause(1);

@@ -58,9 +58,13 @@ int main(int argc, char** argv) {
   }
   vt::SetMessageHandler(nullptr);  // stderr, answered OK, until a test records them
   const int rc = RUN_ALL_TESTS();
-  if (wxWindow* top = wxTheApp->GetTopWindow()) top->Destroy();
-  wxTheApp->ProcessPendingEvents();
-  wxTheApp->DeletePendingObjects();
+  if (wxWindow* top = wxTheApp->GetTopWindow()) top->Close(true);
+  // Let the closing frame be destroyed before the application shuts down.
+  for (int i = 0; i < 20 && wxTheApp->GetTopWindow() != nullptr; ++i) {
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->ProcessIdle();
+    wxMilliSleep(5);
+  }
   wxTheApp->OnExit();
   wxEntryCleanup();
   std::error_code ec;
