@@ -1,6 +1,7 @@
 // Opening and closing the demodulator or a recording; locating the demodulator.
 #include "capture/wxSoundInGTK.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string_view>
