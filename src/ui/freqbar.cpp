@@ -3,6 +3,8 @@
 
 #include <wx/combobox.h>
 
+#include <algorithm>
+
 namespace {
 
 // The station and frequency lists show these until the database fills them.
@@ -20,8 +22,13 @@ void AddCombo(wxWindow* parent, wxSizer* row, int id, int width, const wxArraySt
                                  wxCB_DROPDOWN));
 }
 
+// The narrow radio buttons keep their listed width unless their label needs more:
+// GTK 3 would otherwise cut labels such as "Vol<" short.
 void AddButton(wxWindow* parent, wxSizer* row, int id, const wxString& label, int width) {
-  AddCentred(row, new wxButton(parent, id, label, wxDefaultPosition, wxSize(width, -1)));
+  wxButton* button =
+      new wxButton(parent, id, label, wxDefaultPosition, wxSize(width, -1), wxBU_EXACTFIT);
+  button->SetMinSize(wxSize(std::max(width, button->GetBestSize().x), -1));
+  AddCentred(row, button);
 }
 
 void AddLabel(wxWindow* parent, wxSizer* row, const wxString& text) {
