@@ -70,7 +70,7 @@ TEST(Pictures, WritesIconSheetWhenAsked) {
   const char* path = std::getenv("VANTOREL_ICON_SHEET");
   if (path == nullptr) GTEST_SKIP() << "set VANTOREL_ICON_SHEET to write the sheet";
   const int cell = 84, columns = 8;
-  wxBitmap sheet(columns * cell, 6 * cell, 24);
+  wxBitmap sheet(columns * cell, 7 * cell, 24);
   wxMemoryDC dc(sheet);
   dc.SetBackground(wxBrush(wxColour(236, 236, 236)));
   dc.Clear();
@@ -83,6 +83,7 @@ TEST(Pictures, WritesIconSheetWhenAsked) {
     dc.DrawBitmap(wxBitmap(image), x + 4, y + 24, true);
     dc.DrawBitmap(wxBitmap(image.Scale(48, 48)), x + 32, y + 24, true);
   }
+  dc.DrawBitmap(MyBitmapsFunc(25), 4, 6 * cell + 4, true);  // the About picture as shown
   dc.SelectObject(wxNullBitmap);
   EXPECT_TRUE(sheet.SaveFile(path, wxBITMAP_TYPE_PNG));
 }
