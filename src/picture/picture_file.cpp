@@ -1,0 +1,357 @@
+#include "picture/picture_file.h"
+
+#include <cstring>
+
+namespace vt::picture {
+
+namespace {
+
+// Bounds-checked reads; -1 when the bytes are not there.
+class Bytes {
+ public:
+  Bytes(const std::uint8_t* data, std::size_t size) : d_(data), n_(size) {}
+  std::size_t size() const { return n_; }
+  bool Has(std::size_t off, std::size_t len) const { return off <= n_ && len <= n_ - off; }
+  bool Matches(std::size_t off, const char* text) const {
+    const std::size_t len = std::strlen(text);
+    return Has(off, len) && std::memcmp(d_ + off, text, len) == 0;
+  }
+  std::int64_t U8(std::size_t off) const { return Has(off, 1) ? d_[off] : -1; }
+  std::int64_t U16le(std::size_t off) const {
+    return Has(off, 2) ? d_[off] | (d_[off + 1] << 8) : -1;
+  }
+  std::int64_t U16be(std::size_t off) const {
+    return Has(off, 2) ? (d_[off] << 8) | d_[off + 1] : -1;
+  }
+  std::int64_t U32le(std::size_t off) const {
+    if (!Has(off, 4)) return -1;
+    return static_cast<std::int64_t>(d_[off]) | (static_cast<std::int64_t>(d_[off + 1]) << 8) |
+           (static_cast<std::int64_t>(d_[off + 2]) << 16) |
+           (static_cast<std::int64_t>(d_[off + 3]) << 24);
+  }
+  std::int64_t U32be(std::size_t off) const {
+    if (!Has(off, 4)) return -1;
+    return (static_cast<std::int64_t>(d_[off]) << 24) |
+           (static_cast<std::int64_t>(d_[off + 1]) << 16) |
+           (static_cast<std::int64_t>(d_[off + 2]) << 8) | static_cast<std::int64_t>(d_[off + 3]);
+  }
+  // A signed 32-bit little-endian field; `ok` false when absent.
+  std::int64_t I32le(std::size_t off, bool* ok) const {
+    *ok = Has(off, 4);
+    if (!*ok) return 0;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(U32le(off)));
+  }
+  Bytes Slice(std::size_t off, std::size_t len) const {
+    if (!Has(off, 0)) return Bytes(d_, 0);
+    return Bytes(d_ + off, len <= n_ - off ? len : n_ - off);
+  }
+  std::uint8_t At(std::size_t off) const { return d_[off]; }
+
+ private:
+  const std::uint8_t* d_;
+  std::size_t n_;
+};
+
+// Sums every frame a decoder would allocate; one oversized or empty frame decides.
+class SizeTally {
+ public:
+  void Add(std::int64_t width, std::int64_t height) {
+    ++frames_;
+    const SizeVerdict v = JudgeSize(width, height);
+    if (v == SizeVerdict::kTooLarge) large_ = true;
+    if (v == SizeVerdict::kEmpty) empty_ = true;
+    if (v == SizeVerdict::kFits) total_ += width * height;
+  }
+  void MarkEmpty() { empty_ = true; }
+  SizeVerdict Verdict() const {
+    if (large_ || total_ > kMaxPixels) return SizeVerdict::kTooLarge;
+    if (empty_ || frames_ == 0) return SizeVerdict::kEmpty;
+    return SizeVerdict::kFits;
+  }
+
+ private:
+  int frames_ = 0;
+  bool large_ = false;
+  bool empty_ = false;
+  std::int64_t total_ = 0;
+};
+
+const char kPngSignature[] = "\x89PNG\r\n\x1a\n";
+
+bool IsPng(const Bytes& b, std::size_t off) { return b.Matches(off, kPngSignature); }
+
+void TallyPng(const Bytes& b, std::size_t off, SizeTally& tally) {
+  tally.Add(b.U32be(off + 16), b.U32be(off + 20));
+}
+
+// Width and height as the bitmap decoder reads them: signed 32-bit fields;
+// icons store twice their height; a negative height means top-down rows.
+void TallyDib(const Bytes& b, std::size_t off, bool icon, SizeTally& tally) {
+  bool okw = false, okh = false;
+  const std::int64_t width = b.I32le(off + 4, &okw);
+  std::int64_t height = b.I32le(off + 8, &okh);
+  if (!okw || !okh) return tally.MarkEmpty();
+  if (icon) height /= 2;
+  tally.Add(width, height < 0 ? -height : height);
+}
+
+void TallyIcon(const Bytes& b, SizeTally& tally) {
+  const std::int64_t count = b.U16le(4);
+  if (count <= 0) return tally.MarkEmpty();
+  for (std::int64_t i = 0; i < count; ++i) {
+    const std::int64_t offset = b.U32le(6 + 16 * static_cast<std::size_t>(i) + 12);
+    if (offset < 0) return tally.MarkEmpty();
+    const auto at = static_cast<std::size_t>(offset);
+    if (IsPng(b, at)) {
+      TallyPng(b, at, tally);
+    } else {
+      TallyDib(b, at, true, tally);
+    }
+  }
+}
+
+// RIFF "ACON": the step count sizes the decoder's tables; every "icon" chunk is an icon file.
+void TallyAnimatedCursor(const Bytes& b, SizeTally& tally) {
+  bool sawHeader = false;
+  std::size_t pos = 12;
+  while (b.Has(pos, 8)) {
+    const std::int64_t len = b.U32le(pos + 4);
+    const std::size_t data = pos + 8;
+    if (b.Matches(pos, "anih")) {
+      const std::int64_t steps = b.U32le(data + 8);
+      const std::int64_t frames = b.U32le(data + 4);
+      if (steps <= 0 || steps > 4096 || frames <= 0 || frames > 4096) return tally.MarkEmpty();
+      sawHeader = true;
+    } else if (b.Matches(pos, "LIST") && b.Matches(data, "fram")) {
+      const Bytes list = b.Slice(data, static_cast<std::size_t>(len));
+      std::size_t sub = 4;
+      while (list.Has(sub, 8)) {
+        const std::int64_t sublen = list.U32le(sub + 4);
+        if (list.Matches(sub, "icon")) {
+          TallyIcon(list.Slice(sub + 8, static_cast<std::size_t>(sublen)), tally);
+        }
+        sub += 8 + static_cast<std::size_t>(sublen) + (sublen & 1);
+      }
+    }
+    pos = data + static_cast<std::size_t>(len) + (len & 1);
+  }
+  if (!sawHeader) tally.MarkEmpty();
+}
+
+bool IsSofMarker(int m) {
+  return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
+}
+
+// Walks the markers to the first frame header, as the decoder does (stray bytes skipped).
+void TallyJpeg(const Bytes& b, SizeTally& tally) {
+  std::size_t pos = 2;
+  while (pos < b.size()) {
+    if (b.At(pos) != 0xFF) {
+      ++pos;
+      continue;
+    }
+    while (pos < b.size() && b.At(pos) == 0xFF) ++pos;
+    const std::int64_t marker = b.U8(pos);
+    if (marker < 0 || marker == 0xD9 || marker == 0xDA) break;
+    ++pos;
+    if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;
+    const std::int64_t len = b.U16be(pos);
+    if (len < 2) break;
+    if (IsSofMarker(static_cast<int>(marker))) {
+      return tally.Add(b.U16be(pos + 5), b.U16be(pos + 3));
+    }
+    pos += static_cast<std::size_t>(len);
+  }
+  tally.MarkEmpty();
+}
+
+// Skips GIF data sub-blocks starting at pos; returns the position after the terminator.
+std::size_t SkipSubBlocks(const Bytes& b, std::size_t pos) {
+  while (b.Has(pos, 1)) {
+    const std::uint8_t len = b.At(pos);
+    pos += 1 + len;
+    if (len == 0) break;
+  }
+  return pos;
+}
+
+std::size_t ColourTableBytes(std::int64_t flags) {
+  return (flags & 0x80) ? 3u * (2u << (flags & 7)) : 0u;
+}
+
+// Every frame of a GIF is decoded and kept, so all frames count.
+void TallyGif(const Bytes& b, SizeTally& tally) {
+  std::size_t pos = 13 + ColourTableBytes(b.U8(10));
+  while (b.Has(pos, 1)) {
+    const std::uint8_t kind = b.At(pos);
+    if (kind == 0x21) {
+      pos = SkipSubBlocks(b, pos + 2);
+    } else if (kind == 0x2C) {
+      tally.Add(b.U16le(pos + 5), b.U16le(pos + 7));
+      pos += 10 + ColourTableBytes(b.U8(pos + 9)) + 1;
+      pos = SkipSubBlocks(b, pos);
+    } else {
+      break;
+    }
+  }
+}
+
+void TallyPcx(const Bytes& b, SizeTally& tally) {
+  const std::int64_t xmin = b.U16le(4), ymin = b.U16le(6), xmax = b.U16le(8), ymax = b.U16le(10);
+  if (ymax < 0) return tally.MarkEmpty();
+  tally.Add(xmax - xmin + 1, ymax - ymin + 1);
+}
+
+bool LooksLikeTga(const Bytes& b) {
+  if (!b.Has(0, 18)) return false;
+  const int mapType = b.At(1), imageType = b.At(2), bpp = b.At(16);
+  const bool knownType = imageType == 1 || imageType == 2 || imageType == 3 || imageType == 9 ||
+                         imageType == 10 || imageType == 11;
+  const bool knownDepth = bpp == 8 || bpp == 15 || bpp == 16 || bpp == 24 || bpp == 32;
+  return mapType <= 1 && knownType && knownDepth;
+}
+
+bool IsSpace(std::uint8_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsDigit(std::uint8_t c) { return c >= '0' && c <= '9'; }
+
+// The next decimal number of a text header, skipping blanks and '#' comments; -1 if none.
+std::int64_t NextNumber(const Bytes& b, std::size_t& pos, bool comments) {
+  while (pos < b.size() && (IsSpace(b.At(pos)) || (comments && b.At(pos) == '#'))) {
+    if (b.At(pos) == '#') {
+      while (pos < b.size() && b.At(pos) != '\n') ++pos;
+    } else {
+      ++pos;
+    }
+  }
+  if (pos >= b.size() || !IsDigit(b.At(pos))) return -1;
+  std::int64_t value = 0;
+  while (pos < b.size() && IsDigit(b.At(pos))) {
+    if (value <= kMaxPixels) value = value * 10 + (b.At(pos) - '0');
+    ++pos;
+  }
+  return value;
+}
+
+void TallyPnm(const Bytes& b, SizeTally& tally) {
+  std::size_t pos = 2;
+  const std::int64_t width = NextNumber(b, pos, true);
+  const std::int64_t height = NextNumber(b, pos, true);
+  tally.Add(width, height);
+}
+
+// The first directory's width and length (and tile size, which sizes a decode buffer).
+void TallyTiff(const Bytes& b, SizeTally& tally) {
+  const bool le = b.At(0) == 'I';
+  auto u16 = [&](std::size_t off) { return le ? b.U16le(off) : b.U16be(off); };
+  auto u32 = [&](std::size_t off) { return le ? b.U32le(off) : b.U32be(off); };
+  const std::int64_t ifd = u32(4);
+  const std::int64_t count = ifd < 0 ? -1 : u16(static_cast<std::size_t>(ifd));
+  if (count <= 0) return tally.MarkEmpty();
+  std::int64_t width = -1, height = -1, tileWidth = 0, tileLength = 0;
+  for (std::int64_t i = 0; i < count; ++i) {
+    const std::size_t entry = static_cast<std::size_t>(ifd) + 2 + 12 * static_cast<std::size_t>(i);
+    const std::int64_t tag = u16(entry), type = u16(entry + 2);
+    const std::int64_t value = type == 3 ? u16(entry + 8) : u32(entry + 8);
+    if (tag == 256) width = value;
+    if (tag == 257) height = value;
+    if (tag == 322) tileWidth = value;
+    if (tag == 323) tileLength = value;
+  }
+  tally.Add(width, height);
+  if (tileWidth != 0 || tileLength != 0) {
+    if (JudgeSize(tileWidth, tileLength) != SizeVerdict::kFits) tally.MarkEmpty();
+  }
+}
+
+void TallyIff(const Bytes& b, SizeTally& tally) {
+  std::size_t pos = 12;
+  while (b.Has(pos, 8)) {
+    const std::int64_t len = b.U32be(pos + 4);
+    if (b.Matches(pos, "BMHD")) return tally.Add(b.U16be(pos + 8), b.U16be(pos + 10));
+    pos += 8 + static_cast<std::size_t>(len) + (len & 1);
+  }
+  tally.MarkEmpty();
+}
+
+// "w h colours chars-per-pixel" in the first string; the file must hold the
+// strings that header promises, since the decoder indexes them without checks.
+void TallyXpm(const Bytes& b, SizeTally& tally) {
+  std::size_t quotes = 0, first = 0;
+  for (std::size_t i = 0; i < b.size(); ++i) {
+    if (b.At(i) != '"') continue;
+    if (quotes == 0) first = i + 1;
+    ++quotes;
+  }
+  if (quotes == 0) return tally.MarkEmpty();
+  std::size_t pos = first;
+  const std::int64_t width = NextNumber(b, pos, false);
+  const std::int64_t height = NextNumber(b, pos, false);
+  const std::int64_t colours = NextNumber(b, pos, false);
+  const std::int64_t cpp = NextNumber(b, pos, false);
+  const bool sane = colours >= 1 && colours <= (1 << 24) && cpp >= 1 && cpp <= 8 &&
+                    static_cast<std::int64_t>(quotes / 2) >= 1 + colours + height;
+  if (!sane) return tally.MarkEmpty();
+  tally.Add(width, height);
+}
+
+PictureFormat Identify(const Bytes& b) {
+  if (b.Matches(0, "BM")) return PictureFormat::kBmp;
+  if (IsPng(b, 0)) return PictureFormat::kPng;
+  if (b.U8(0) == 0xFF && b.U8(1) == 0xD8) return PictureFormat::kJpeg;
+  if (b.Matches(0, "GIF8")) return PictureFormat::kGif;
+  if (b.Matches(0, "II*") && b.U8(3) == 0) return PictureFormat::kTiff;
+  if (b.U8(0) == 'M' && b.U8(1) == 'M' && b.U8(2) == 0 && b.U8(3) == '*') return PictureFormat::kTiff;
+  if (b.Matches(0, "FORM") && b.Matches(8, "ILBM")) return PictureFormat::kIff;
+  if (b.Matches(0, "RIFF") && b.Matches(8, "ACON")) return PictureFormat::kAni;
+  if (b.U16le(0) == 0 && b.U16le(2) == 1) return PictureFormat::kIco;
+  if (b.U16le(0) == 0 && b.U16le(2) == 2) return PictureFormat::kCur;
+  if (b.Matches(0, "/* XPM */")) return PictureFormat::kXpm;
+  if (b.U8(0) == 0x0A) return PictureFormat::kPcx;
+  if (b.U8(0) == 'P' && (b.U8(1) == '2' || b.U8(1) == '3' || b.U8(1) == '5' || b.U8(1) == '6') &&
+      b.Has(2, 1) && IsSpace(b.At(2))) {
+    return PictureFormat::kPnm;
+  }
+  if (LooksLikeTga(b)) return PictureFormat::kTga;
+  return PictureFormat::kUnknown;
+}
+
+void TallyFormat(PictureFormat format, const Bytes& b, SizeTally& tally) {
+  switch (format) {
+    case PictureFormat::kBmp: return TallyDib(b, 14, false, tally);
+    case PictureFormat::kPng: return TallyPng(b, 0, tally);
+    case PictureFormat::kJpeg: return TallyJpeg(b, tally);
+    case PictureFormat::kGif: return TallyGif(b, tally);
+    case PictureFormat::kTiff: return TallyTiff(b, tally);
+    case PictureFormat::kIff: return TallyIff(b, tally);
+    case PictureFormat::kAni: return TallyAnimatedCursor(b, tally);
+    case PictureFormat::kIco:
+    case PictureFormat::kCur: return TallyIcon(b, tally);
+    case PictureFormat::kXpm: return TallyXpm(b, tally);
+    case PictureFormat::kPcx: return TallyPcx(b, tally);
+    case PictureFormat::kPnm: return TallyPnm(b, tally);
+    case PictureFormat::kTga: return tally.Add(b.U16le(12), b.U16le(14));
+    case PictureFormat::kUnknown: return tally.MarkEmpty();
+  }
+}
+
+}  // namespace
+
+SizeVerdict JudgeSize(std::int64_t width, std::int64_t height) {
+  if (width <= 0 || height <= 0) return SizeVerdict::kEmpty;
+  if (width > kMaxSide || height > kMaxSide || width * height > kMaxPixels) {
+    return SizeVerdict::kTooLarge;
+  }
+  return SizeVerdict::kFits;
+}
+
+PictureCheck CheckPicture(const std::uint8_t* data, std::size_t size) {
+  const Bytes bytes(data, size);
+  PictureCheck check;
+  check.format = Identify(bytes);
+  SizeTally tally;
+  TallyFormat(check.format, bytes, tally);
+  check.verdict = tally.Verdict();
+  return check;
+}
+
+}  // namespace vt::picture
