@@ -132,6 +132,9 @@ vantorelFrame::vantorelFrame(wxDocManager* manager, wxFrame* parent, const wxStr
 
   CreateMonitorWindows();
   ReadReceptionSettings();
+  // A recording named on the command line stands in for the demodulator, at real-time pace.
+  if (!wxGetApp().AudioFile().empty())
+    sc.SetAudioFile(std::string(wxGetApp().AudioFile().utf8_str()), wxGetApp().AudioShift(), true);
   NewStartTime = wxDateTime::Now();
   SetStatusBar();
 }

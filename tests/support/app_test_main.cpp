@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,17 @@ int main(int argc, char** argv) {
   wxApp::GTKAllowDiagnosticsControl();
   wxApp::GTKSuppressDiagnostics();
 
+  // Extra program arguments from VANTOREL_APP_ARGS (blank-separated; "{HOME}" is the test HOME).
+  std::vector<std::string> extra;
+  if (const char* more = std::getenv("VANTOREL_APP_ARGS")) {
+    std::istringstream words(more);
+    for (std::string w; words >> w;) {
+      for (size_t at; (at = w.find("{HOME}")) != std::string::npos;) w.replace(at, 6, home);
+      extra.push_back(w);
+    }
+  }
   std::vector<char*> args = {argv[0], const_cast<char*>("--quick")};
+  for (auto& w : extra) args.push_back(w.data());
   int appArgc = static_cast<int>(args.size());
   wxApp::SetInstance(new vantorelApp);
   if (!wxEntryStart(appArgc, args.data())) {
