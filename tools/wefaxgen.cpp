@@ -172,7 +172,8 @@ std::vector<std::int16_t> ToPcm16(const float* samples, size_t count) {
 }
 
 std::vector<std::uint8_t> ResampleRow(const std::uint8_t* row, int width, int outWidth) {
-  std::vector<std::uint8_t> out(std::max(outWidth, 0));
+  std::vector<std::uint8_t> out(std::max(outWidth, 0), 255);
+  if (width <= 0) return out;
   const double step = static_cast<double>(width) / outWidth;  // source pixels per output pixel
   for (int i = 0; i < outWidth; ++i) {
     const double from = i * step;

@@ -73,6 +73,7 @@ std::string CheckWefaxParams(const WefaxParams& params);
 class WefaxModulator {
  public:
   WefaxModulator(const GreyPicture& picture, const WefaxParams& params);
+  WefaxModulator(GreyPicture&&, const WefaxParams&) = delete;  // would dangle
 
   const WefaxLayout& layout() const { return layout_; }
   double amplitude() const { return amplitude_; }    // peak of the clean carrier
