@@ -328,19 +328,19 @@ const std::vector<FreqControl> kFreqBar = {
 
 FreqControl Describe(wxWindow* w) {
   FreqControl c{"other", w->GetId(), "", w->GetMinSize().x, 0};
-  if (auto* combo = wxDynamicCast(w, wxComboBox)) {
+  if (auto* combo = dynamic_cast<wxComboBox*>(w)) {
     c.type = "combo";
     c.text = combo->GetCount() ? Str(combo->GetString(0)) : "";
     c.items = combo->GetCount() ? combo->GetCount() - 1 : 0;
     for (unsigned i = 1; i < combo->GetCount(); ++i) EXPECT_EQ("Item", Str(combo->GetString(i)));
     EXPECT_TRUE(combo->GetValue().empty());
-  } else if (auto* button = wxDynamicCast(w, wxButton)) {
+  } else if (auto* button = dynamic_cast<wxButton*>(w)) {
     c.type = "button";
     c.text = Str(button->GetLabel());
-  } else if (auto* text = wxDynamicCast(w, wxTextCtrl)) {
+  } else if (auto* text = dynamic_cast<wxTextCtrl*>(w)) {
     c.type = "text";
     c.text = Str(text->GetValue());
-  } else if (auto* label = wxDynamicCast(w, wxStaticText)) {
+  } else if (auto* label = dynamic_cast<wxStaticText*>(w)) {
     c.type = "static";
     c.text = Str(label->GetLabel());
     c.width = -1;
@@ -372,11 +372,13 @@ TEST(FreqBarLayout, ControlsInOrderWithTypesWidthsAndPlaceholders) {
     EXPECT_EQ(std::max(want.width, label_width), actual.width) << i;
     EXPECT_EQ(want.items, actual.items) << i;
   }
-  auto* in_use = wxDynamicCast(panel->FindWindow(ID_FREQINUSE), wxTextCtrl);
+  auto* in_use = dynamic_cast<wxTextCtrl*>(panel->FindWindow(ID_FREQINUSE));
   ASSERT_NE(nullptr, in_use);
   EXPECT_FALSE(in_use->IsEditable());
   EXPECT_EQ(*wxLIGHT_GREY, in_use->GetBackgroundColour());
-  EXPECT_TRUE(wxDynamicCast(panel->FindWindow(ID_SSB), wxTextCtrl)->IsEditable());
+  auto* offset = dynamic_cast<wxTextCtrl*>(panel->FindWindow(ID_SSB));
+  ASSERT_NE(nullptr, offset);
+  EXPECT_TRUE(offset->IsEditable());
   frame->Destroy();
 }
 
