@@ -12,7 +12,6 @@
 
 namespace {
 
-using vt::icons::Sketch;
 using namespace vt::icons;
 
 // Palette editor buttons: a grey ramp, replaced by the editor when it opens.
