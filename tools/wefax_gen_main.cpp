@@ -11,6 +11,7 @@ namespace {
 const char kUsage[] =
     "usage: vantorel-wefax-gen [--ioc 576|288] [--lpm 60|90|120|240] [--rate 11025|22050|44100]\n"
     "                          [--black HZ] [--white HZ] [--snr DB] [--phasing-lines N]\n"
+    "                          [--lead SECONDS]\n"
     "                          [--test-chart WxH | --picture FILE.pgm|FILE.png] -o OUT.wav\n";
 
 struct Options {
@@ -48,6 +49,7 @@ bool ApplyOption(const std::string& name, const std::string& value, Options& o) 
   if (name == "--rate") return ParseInt(value, p.sampleRate);
   if (name == "--black") return ParseNumber(value, p.blackHz);
   if (name == "--white") return ParseNumber(value, p.whiteHz);
+  if (name == "--lead") return ParseNumber(value, p.leadSeconds);
   if (name == "--snr") {
     double snr = 0;
     if (!ParseNumber(value, snr)) return false;
@@ -68,7 +70,7 @@ bool ApplyOption(const std::string& name, const std::string& value, Options& o) 
 
 bool IsKnownOption(const std::string& name) {
   for (const char* known : {"--ioc", "--lpm", "--rate", "--black", "--white", "--snr",
-                            "--phasing-lines", "--test-chart", "--picture", "-o"})
+                            "--phasing-lines", "--lead", "--test-chart", "--picture", "-o"})
     if (name == known) return true;
   return false;
 }

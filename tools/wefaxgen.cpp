@@ -50,7 +50,8 @@ WefaxLayout MakeLayout(const WefaxParams& params, int pictureLines) {
   layout.phasingLines = PhasingLinesOf(params);
   layout.pictureLines = pictureLines;
   layout.samplesPerLine = static_cast<double>(unitsPerLine) / params.lpm;
-  layout.phasing = SecondsToSamples(params.startToneSeconds, rate);
+  layout.startTone = SecondsToSamples(params.leadSeconds, rate);
+  layout.phasing = layout.startTone + SecondsToSamples(params.startToneSeconds, rate);
   layout.picture = layout.phasing + CeilDiv(layout.phasingLines * unitsPerLine, params.lpm);
   layout.stopTone =
       layout.phasing +
@@ -89,9 +90,9 @@ std::string CheckWefaxParams(const WefaxParams& p) {
   for (double hz : {p.blackHz, p.whiteHz})
     if (!(hz > 0 && hz < nyquist)) return "black and white frequencies must lie between 0 Hz and half the sample rate";
   if (p.blackHz == p.whiteHz) return "black and white frequencies must differ";
-  if (!CheckDuration(p.startToneSeconds) || !CheckDuration(p.stopToneSeconds) ||
+  if (!CheckDuration(p.leadSeconds) || !CheckDuration(p.startToneSeconds) || !CheckDuration(p.stopToneSeconds) ||
       !CheckDuration(p.blackSeconds))
-    return "tone and tail durations must be 0 to 3600 seconds";
+    return "lead, tone and tail durations must be 0 to 3600 seconds";
   const int phasing = PhasingLinesOf(p);
   if (phasing < 0 || phasing > 10000) return "phasing lines must be 0 to 10000";
   if (p.snrDb && !(*p.snrDb >= -30 && *p.snrDb <= 150)) return "SNR must be -30 to 150 dB";
@@ -119,16 +120,17 @@ const std::vector<std::uint8_t>& WefaxModulator::TransmittedRow(int row) {
   return rowBuffer_;
 }
 
-// Phasing lines are black with a white pulse over the last 5 % of the line, so
-// the pulse's white-to-black edge marks where every line (and the picture's
-// first row) begins: the receiver starts its line at that edge.
+// Phasing lines are black with a white pulse of 5 % of a line centred on the
+// line start. The receiver starts its line 15 to 21 white pairs (30 to 42 of its
+// 1280 intensities a line) after the pulse's black-to-white edge; centring the
+// pulse puts that within about 1 % of a line of where the picture's lines begin.
 double WefaxModulator::LineClockLevel(size_t n) {
   const std::uint64_t unitsPerLine = 60ull * params_.sampleRate;
   const std::uint64_t units = static_cast<std::uint64_t>(n - layout_.phasing) * params_.lpm;
   const std::uint64_t line = units / unitsPerLine;
   const std::uint64_t pos = units % unitsPerLine;
   if (line < static_cast<std::uint64_t>(layout_.phasingLines))
-    return pos * 20 >= unitsPerLine * 19 ? 1.0 : 0.0;
+    return pos * 40 < unitsPerLine || pos * 40 >= unitsPerLine * 39 ? 1.0 : 0.0;
   const int row = static_cast<int>(line) - layout_.phasingLines;
   const size_t pixel = static_cast<size_t>(pos * pixelsPerLine_ / unitsPerLine);
   return TransmittedRow(row)[pixel] / 255.0;
@@ -147,9 +149,12 @@ size_t WefaxModulator::Render(float* out, size_t count) {
   const double radiansPerHz = 2 * kPi / params_.sampleRate;
   const double swing = params_.whiteHz - params_.blackHz;
   for (size_t i = 0; i < n; ++i, ++next_) {
-    const double hz = params_.blackHz + swing * LevelAt(next_);
-    phase_ = std::fmod(phase_ + radiansPerHz * hz, 2 * kPi);
-    double s = amplitude_ * std::sin(phase_);
+    double s = 0;
+    if (next_ >= layout_.startTone) {
+      const double hz = params_.blackHz + swing * LevelAt(next_);
+      phase_ = std::fmod(phase_ + radiansPerHz * hz, 2 * kPi);
+      s = amplitude_ * std::sin(phase_);
+    }
     if (noiseSigma_ > 0) s += noiseSigma_ * gauss_(random_);
     out[i] = static_cast<float>(std::clamp(s, -1.0, 1.0));
   }

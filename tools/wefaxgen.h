@@ -31,6 +31,9 @@ struct WefaxParams {
   int sampleRate = 11025;  // 11025, 22050 or 44100
   double blackHz = 1500;
   double whiteHz = 2300;
+  // Noise alone (silence without noise) before the start tone, as when a
+  // recording begins a moment before the broadcast.
+  double leadSeconds = 0;
   double startToneSeconds = 5;
   std::optional<int> phasingLines;  // unset: 30 seconds' worth at lpm
   double stopToneSeconds = 5;
@@ -42,7 +45,8 @@ struct WefaxParams {
   unsigned noiseSeed = 1;
 };
 
-// Where each section begins, in samples from the start of the signal.
+// Where each section begins, in samples from the start of the signal (the lead
+// runs from 0 to startTone).
 // Phasing and picture lines share one line clock that starts at `phasing`:
 // line k begins at phasing + k * samplesPerLine (a fraction at 11025 Hz and
 // 120 lines per minute, so timing never drifts).

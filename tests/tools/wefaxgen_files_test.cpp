@@ -178,12 +178,12 @@ TEST(GeneratorTool, WritesTheAskedRecordingOrExplainsWhyNot) {
   TempDir dir;
   const std::string out = dir.file("out.wav");
   ASSERT_EQ(RunGenerator("--ioc 288 --lpm 240 --rate 22050 --snr 30 --phasing-lines 4 "
-                         "--test-chart 904x8 -o " + out), 0);
+                         "--lead 0.5 --test-chart 904x8 -o " + out), 0);
   SF_INFO info;
   const std::vector<short> samples = ReadWav(out, info);
   EXPECT_EQ(info.samplerate, 22050);
-  // 5 s start, 4 + 8 lines at 240 per minute (3 s), 5 s stop, 10 s black.
-  EXPECT_EQ(samples.size(), 23u * 22050);
+  // 0.5 s lead, 5 s start, 4 + 8 lines at 240 per minute (3 s), 5 s stop, 10 s black.
+  EXPECT_EQ(samples.size(), 47u * 22050 / 2);
 
   vt::GreyPicture picture(50, 3, 0);
   std::string error;

@@ -1,6 +1,7 @@
 // The generated fax signal: tone frequencies, phase continuity, line timing, noise.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -141,8 +142,9 @@ struct TimingCase {
 
 class LineTiming : public ::testing::TestWithParam<TimingCase> {};
 
-// Rows black on the left half, white on the right: with the phasing pulses every
-// white-to-black edge must fall on a line start, phasing + k * rate * 60 / lpm.
+// Rows black on the left half, white on the right, after phasing pulses centred
+// on the line starts: every edge must fall at its place on the line clock
+// phasing + k * rate * 60 / lpm, and each picture row must begin on it.
 TEST_P(LineTiming, LinesStartEveryRateTimesSixtyOverLpmSamples) {
   const TimingCase c = GetParam();
   const vt::WefaxParams p = ShortParams(c.rate, c.lpm, c.ioc);
@@ -159,20 +161,22 @@ TEST_P(LineTiming, LinesStartEveryRateTimesSixtyOverLpmSamples) {
   ASSERT_EQ(l.pictureLines, 4);
   EXPECT_EQ(l.stopTone, l.phasing + static_cast<size_t>(std::ceil(8 * spl)));
 
+  std::vector<double> toWhite, toBlack;  // in lines from the start of phasing
+  for (int k = 1; k < 4; ++k) toBlack.push_back(k + 0.025);  // pulse ends
+  for (int k = 0; k < 4; ++k) toWhite.push_back(k + 0.975);  // pulse begins
+  for (int k = 4; k < 8; ++k) toBlack.push_back(k);          // row begins black
+  for (int k = 4; k < 8; ++k) toWhite.push_back(k + double(half) / width);
+
   const std::vector<float> s = vt::GenerateWefax(halves, p);
   const Edges e = FindEdges(s, l.phasing + static_cast<size_t>(spl / 2), l.stopTone, p,
                             modulator.amplitude());
-  ASSERT_EQ(e.toBlack.size(), 7u);
-  ASSERT_EQ(e.toWhite.size(), 8u);
+  ASSERT_EQ(e.toBlack.size(), toBlack.size());
+  ASSERT_EQ(e.toWhite.size(), toWhite.size());
   const double tolerance = 3;  // samples; the frequency estimate needs its neighbours
-  for (int k = 1; k <= 7; ++k)
-    EXPECT_NEAR(double(e.toBlack[k - 1]), l.phasing + k * spl, tolerance) << "line " << k;
-  for (int k = 0; k < 4; ++k) {
-    EXPECT_NEAR(double(e.toWhite[k]), l.phasing + (k + 0.95) * spl, tolerance) << "pulse " << k;
-    EXPECT_NEAR(double(e.toWhite[4 + k]), l.phasing + (4 + k + double(half) / width) * spl,
-                tolerance)
-        << "row " << k;
-  }
+  for (size_t i = 0; i < toBlack.size(); ++i)
+    EXPECT_NEAR(double(e.toBlack[i]), l.phasing + toBlack[i] * spl, tolerance) << "line " << toBlack[i];
+  for (size_t i = 0; i < toWhite.size(); ++i)
+    EXPECT_NEAR(double(e.toWhite[i]), l.phasing + toWhite[i] * spl, tolerance) << "line " << toWhite[i];
 }
 
 INSTANTIATE_TEST_SUITE_P(Generator, LineTiming,
@@ -197,6 +201,22 @@ TEST(Generator, DefaultSectionsLastFiveThirtyFiveAndTenSeconds) {
   EXPECT_EQ(l.end - l.black, 10u * 11025);
   EXPECT_EQ(vt::PixelsPerLine(576), 1809);
   EXPECT_EQ(vt::PixelsPerLine(288), 904);
+}
+
+TEST(Generator, LeadBeforeTheStartToneCarriesNoSignal) {
+  vt::WefaxParams p = ShortParams(11025, 120, 576);
+  p.leadSeconds = 1.3;
+  const vt::GreyPicture picture(100, 2, 0);
+  vt::WefaxModulator modulator(picture, p);
+  const vt::WefaxLayout& l = modulator.layout();
+  EXPECT_EQ(l.startTone, 14333u);
+  EXPECT_EQ(l.phasing, l.startTone + 11025);
+  const std::vector<float> clean = vt::GenerateWefax(picture, p);
+  EXPECT_TRUE(std::all_of(clean.begin(), clean.begin() + l.startTone, [](float v) { return v == 0; }));
+  EXPECT_NE(clean[l.startTone + 2], 0);
+  p.snrDb = 20;
+  const std::vector<float> noisy = vt::GenerateWefax(picture, p);
+  EXPECT_NE(noisy[100], 0);  // the receiver hears noise before the broadcast
 }
 
 // Noise power is measured as the difference from the same signal generated clean.
