@@ -3,11 +3,10 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace vt {
 
@@ -46,7 +45,8 @@ double AlternationLevel(size_t n, int hz, int rate) {
 WefaxLayout MakeLayout(const WefaxParams& params, int pictureLines) {
   WefaxLayout layout;
   const int rate = params.sampleRate;
-  const std::uint64_t unitsPerLine = 60ull * rate;  // line clock units (1/lpm samples)
+  // The line clock counts samples times lpm: a line is 60 * rate of those units.
+  const std::uint64_t unitsPerLine = 60ull * rate;
   layout.phasingLines = PhasingLinesOf(params);
   layout.pictureLines = pictureLines;
   layout.samplesPerLine = static_cast<double>(unitsPerLine) / params.lpm;
@@ -88,10 +88,11 @@ std::string CheckWefaxParams(const WefaxParams& p) {
     return "sample rate must be 11025, 22050 or 44100";
   const double nyquist = p.sampleRate / 2.0;
   for (double hz : {p.blackHz, p.whiteHz})
-    if (!(hz > 0 && hz < nyquist)) return "black and white frequencies must lie between 0 Hz and half the sample rate";
+    if (!(hz > 0 && hz < nyquist))
+      return "black and white frequencies must lie between 0 Hz and half the sample rate";
   if (p.blackHz == p.whiteHz) return "black and white frequencies must differ";
-  if (!CheckDuration(p.leadSeconds) || !CheckDuration(p.startToneSeconds) || !CheckDuration(p.stopToneSeconds) ||
-      !CheckDuration(p.blackSeconds))
+  if (!CheckDuration(p.leadSeconds) || !CheckDuration(p.startToneSeconds) ||
+      !CheckDuration(p.stopToneSeconds) || !CheckDuration(p.blackSeconds))
     return "lead, tone and tail durations must be 0 to 3600 seconds";
   const int phasing = PhasingLinesOf(p);
   if (phasing < 0 || phasing > 10000) return "phasing lines must be 0 to 10000";
@@ -138,7 +139,8 @@ double WefaxModulator::LineClockLevel(size_t n) {
 
 double WefaxModulator::LevelAt(size_t n) {
   const int rate = params_.sampleRate;
-  if (n < layout_.phasing) return AlternationLevel(n - layout_.startTone, StartToneHz(params_.ioc), rate);
+  if (n < layout_.phasing)
+    return AlternationLevel(n - layout_.startTone, StartToneHz(params_.ioc), rate);
   if (n < layout_.stopTone) return LineClockLevel(n);
   if (n < layout_.black) return AlternationLevel(n - layout_.stopTone, kStopToneHz, rate);
   return 0.0;

@@ -53,7 +53,8 @@ TEST(GeneratorWav, RoundTripsThroughLibsndfileAsMono16BitPcm) {
   // Streaming from the modulator writes the very same file.
   vt::WefaxModulator modulator(chart, p);
   ASSERT_TRUE(vt::WriteWav(dir.file("streamed.wav"), modulator, error)) << error;
-  EXPECT_EQ(vt::test::ReadFile(dir.file("streamed.wav")), vt::test::ReadFile(dir.file("whole.wav")));
+  EXPECT_EQ(vt::test::ReadFile(dir.file("streamed.wav")),
+            vt::test::ReadFile(dir.file("whole.wav")));
 }
 
 TEST(GeneratorWav, ReportsAFolderItCannotWriteInto) {
@@ -190,14 +191,15 @@ TEST(GeneratorTool, WritesTheAskedRecordingOrExplainsWhyNot) {
   ASSERT_TRUE(vt::WritePgm(dir.file("in.pgm"), picture, error));
   EXPECT_EQ(RunGenerator("--phasing-lines 0 --picture " + dir.file("in.pgm") + " -o " + out), 0);
 
-  EXPECT_EQ(RunGenerator("--test-chart 10x10"), 2);                   // no output
-  EXPECT_EQ(RunGenerator("--lpm 100 -o " + out), 2);                 // unsupported speed
-  EXPECT_EQ(RunGenerator("--snr loud -o " + out), 2);                // not a number
-  EXPECT_EQ(RunGenerator("--colour red -o " + out), 2);              // unknown option
-  EXPECT_EQ(RunGenerator("--ioc"), 2);                               // missing value
-  EXPECT_EQ(RunGenerator("--test-chart 0x10 -o " + out), 1);          // empty chart
-  EXPECT_EQ(RunGenerator("--test-chart 99999x10 -o " + out), 1);      // huge chart
-  EXPECT_EQ(RunGenerator("--picture " + dir.file("none.pgm") + " -o " + out), 1);
+  const std::string to = " -o " + out;
+  EXPECT_EQ(RunGenerator("--test-chart 10x10"), 2);  // no output
+  EXPECT_EQ(RunGenerator("--lpm 100" + to), 2);      // unsupported speed
+  EXPECT_EQ(RunGenerator("--snr loud" + to), 2);     // not a number
+  EXPECT_EQ(RunGenerator("--colour red" + to), 2);   // unknown option
+  EXPECT_EQ(RunGenerator("--ioc"), 2);               // missing value
+  EXPECT_EQ(RunGenerator("--test-chart 0x10" + to), 1);
+  EXPECT_EQ(RunGenerator("--test-chart 99999x10" + to), 1);
+  EXPECT_EQ(RunGenerator("--picture " + dir.file("none.pgm") + to), 1);
   EXPECT_EQ(RunGenerator("--test-chart 10x10 -o " + dir.file("no/such/out.wav")), 1);
 }
 

@@ -38,7 +38,8 @@ double MeanFrequency(const std::vector<float>& s, size_t from, size_t to, int ra
 
 // Frequency of a clean sinusoid at sample n from s[n-1] + s[n+1] = 2 cos(w) s[n];
 // unset where the sample is too close to zero to tell.
-std::optional<double> FrequencyAt(const std::vector<float>& s, size_t n, double amplitude, int rate) {
+std::optional<double> FrequencyAt(const std::vector<float>& s, size_t n, double amplitude,
+                                  int rate) {
   if (std::fabs(s[n]) < 0.3 * amplitude) return std::nullopt;
   const double c = std::clamp((s[n - 1] + s[n + 1]) / (2.0 * s[n]), -1.0, 1.0);
   return std::acos(c) * rate / (2 * kPi);
@@ -128,7 +129,8 @@ TEST(Generator, PhaseIsContinuousAtEveryLevelChange) {
     // A sine of amplitude A and at most f Hz moves at most 2 A sin(pi f / rate) per sample.
     const double limit = 2 * modulator.amplitude() * std::sin(kPi * p.whiteHz / rate) + 1e-5;
     double largest = 0;
-    for (size_t n = 1; n < s.size(); ++n) largest = std::max(largest, std::fabs(double(s[n]) - s[n - 1]));
+    for (size_t n = 1; n < s.size(); ++n)
+      largest = std::max(largest, std::fabs(double(s[n]) - s[n - 1]));
     EXPECT_LE(largest, limit) << "rate " << rate;
     EXPECT_GT(largest, 0.9 * limit) << "rate " << rate;  // white is reached at all
   }
@@ -174,9 +176,11 @@ TEST_P(LineTiming, LinesStartEveryRateTimesSixtyOverLpmSamples) {
   ASSERT_EQ(e.toWhite.size(), toWhite.size());
   const double tolerance = 3;  // samples; the frequency estimate needs its neighbours
   for (size_t i = 0; i < toBlack.size(); ++i)
-    EXPECT_NEAR(double(e.toBlack[i]), l.phasing + toBlack[i] * spl, tolerance) << "line " << toBlack[i];
+    EXPECT_NEAR(double(e.toBlack[i]), l.phasing + toBlack[i] * spl, tolerance)
+        << "line " << toBlack[i];
   for (size_t i = 0; i < toWhite.size(); ++i)
-    EXPECT_NEAR(double(e.toWhite[i]), l.phasing + toWhite[i] * spl, tolerance) << "line " << toWhite[i];
+    EXPECT_NEAR(double(e.toWhite[i]), l.phasing + toWhite[i] * spl, tolerance)
+        << "line " << toWhite[i];
 }
 
 INSTANTIATE_TEST_SUITE_P(Generator, LineTiming,
@@ -212,7 +216,8 @@ TEST(Generator, LeadBeforeTheStartToneCarriesNoSignal) {
   EXPECT_EQ(l.startTone, 14333u);
   EXPECT_EQ(l.phasing, l.startTone + 11025);
   const std::vector<float> clean = vt::GenerateWefax(picture, p);
-  EXPECT_TRUE(std::all_of(clean.begin(), clean.begin() + l.startTone, [](float v) { return v == 0; }));
+  const auto silent = [](float v) { return v == 0; };
+  EXPECT_TRUE(std::all_of(clean.begin(), clean.begin() + l.startTone, silent));
   EXPECT_NE(clean[l.startTone + 2], 0);
   p.snrDb = 20;
   const std::vector<float> noisy = vt::GenerateWefax(picture, p);
