@@ -202,3 +202,20 @@ void vantorelDoc::OnConfigurationSetdefaultdirectory(wxCommandEvent&) {
   app.DefDir = folder;
   app.config->Write("DefaultDirectory", folder);
 }
+
+vantorelDoc* OpenPictureDocument(wxDocManager* manager, const wxString& path) {
+  wxDocTemplate* pictures = nullptr;
+  for (wxDocTemplate* t : manager->GetTemplatesVector()) {
+    if (t->GetDocClassInfo() == CLASSINFO(vantorelDoc)) pictures = t;
+  }
+  if (pictures == nullptr) return nullptr;
+  wxDocument* doc = pictures->CreateDocument(path, wxDOC_SILENT);
+  if (doc == nullptr) return nullptr;
+  doc->SetDocumentName(pictures->GetDocumentName());
+  if (!doc->OnOpenDocument(path)) {
+    doc->DeleteAllViews();  // deletes the document too
+    return nullptr;
+  }
+  if (wxView* view = doc->GetFirstView()) view->Activate(true);
+  return wxDynamicCast(doc, vantorelDoc);
+}

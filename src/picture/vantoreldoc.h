@@ -70,3 +70,7 @@ class vantorelDoc : public wxDocument {
 // Asks for folders until the user confirms one ("Confirm ? " + folder);
 // returns it, or an empty string when the chooser was cancelled.
 wxString ChooseConfirmedFolder(const std::function<wxString()>& chooser);
+
+// Opens any picture file as a fax picture document, whatever its extension
+// (the document manager itself goes by the ".dib" filter). Null on failure.
+vantorelDoc* OpenPictureDocument(wxDocManager* manager, const wxString& path);

@@ -1,0 +1,91 @@
+// Reading picture files from disk: size limits, refusals and pixel layout.
+#include <gtest/gtest.h>
+
+#include <wx/image.h>
+#include <wx/init.h>
+#include <wx/log.h>
+
+#include <string>
+#include <vector>
+
+#include "picture/picture_load.h"
+#include "picture_bytes.h"
+#include "test_support.h"
+
+namespace {
+
+using vt::picture::LoadStatus;
+
+class WxImages : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    initializer_ = std::make_unique<wxInitializer>();
+    wxInitAllImageHandlers();
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+  }
+  void TearDown() override { initializer_.reset(); }
+
+ private:
+  std::unique_ptr<wxInitializer> initializer_;
+};
+
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new WxImages);
+
+TEST(LoadPicture, RefusesWhatIsNoUsablePicture) {
+  vt::test::TempDir dir;
+  struct Case {
+    const char* name;
+    std::string path;
+    LoadStatus status;
+  };
+  std::string almostFull = vt::test::ReceptionFile(2);
+  const std::vector<Case> cases = {
+      {"missing file", dir.file("none.dib"), LoadStatus::kMissing},
+      {"folder", dir.path(), LoadStatus::kNotAFile},
+      {"2047 bytes", dir.write("short.dib", std::string(2047, 'x')), LoadStatus::kTooShort},
+      {"2048 bytes of junk", dir.write("junk.dib", std::string(2048, 'x')), LoadStatus::kEmpty},
+      {"bitmap claiming 100000 x 100000",
+       dir.write("huge.dib", vt::test::ReceptionFile(2, 100000, 100000)), LoadStatus::kTooLarge},
+      {"png claiming 100000 x 100000", dir.write("huge.png", vt::test::PngHeader(100000, 100000)),
+       LoadStatus::kTooLarge},
+      {"zero-height bitmap", dir.write("flat.dib", vt::test::ReceptionFile(2, 0)),
+       LoadStatus::kEmpty},
+  };
+  wxLogNull quiet;
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.status, vt::picture::LoadPicture(c.path).status) << c.name;
+  }
+}
+
+TEST(LoadPicture, ReceptionFileShowsRowOneOnTopInGrey) {
+  vt::test::TempDir dir;
+  const std::string path = dir.write("fax.dib", vt::test::ReceptionFile(5));
+  const vt::picture::LoadedPicture loaded = vt::picture::LoadPicture(path);
+  ASSERT_EQ(LoadStatus::kLoaded, loaded.status);
+  ASSERT_EQ(1280, loaded.image.GetWidth());
+  ASSERT_EQ(5, loaded.image.GetHeight());
+  for (int y = 0; y < 5; ++y) {
+    for (int x : {0, 1, 639, 1279}) {
+      const int grey = vt::test::GreyAt(y + 1, x);
+      EXPECT_EQ(grey, loaded.image.GetRed(x, y)) << x << "," << y;
+      EXPECT_EQ(grey, loaded.image.GetGreen(x, y)) << x << "," << y;
+      EXPECT_EQ(grey, loaded.image.GetBlue(x, y)) << x << "," << y;
+    }
+  }
+}
+
+TEST(LoadPicture, TruncatedReceptionFileDoesNotReadPastItsData) {
+  // The header promises 2400 rows; only two are there.
+  vt::test::TempDir dir;
+  const std::string path = dir.write("cut.dib", vt::test::ReceptionFile(2, 2400));
+  wxLogNull quiet;
+  const vt::picture::LoadedPicture loaded = vt::picture::LoadPicture(path);
+  if (loaded.status == LoadStatus::kLoaded) {
+    EXPECT_EQ(1280, loaded.image.GetWidth());
+    EXPECT_EQ(2400, loaded.image.GetHeight());
+  } else {
+    EXPECT_EQ(LoadStatus::kEmpty, loaded.status);
+  }
+}
+
+}  // namespace
