@@ -2,19 +2,6 @@
 // table, doing nothing yet. Each subsystem moves its handlers out of here.
 #include "app/vantorelfrm.h"
 
-void vantorelFrame::OnFaxReceivestatus(wxCommandEvent&) {}
-void vantorelFrame::OnFaxReceivefax(wxCommandEvent&) {}
-void vantorelFrame::OnUpdateFaxReceivefax(wxUpdateUIEvent& event) { event.Enable(true); }
-void vantorelFrame::OnFaxStopreceiving(wxCommandEvent&) {}
-void vantorelFrame::OnUpdateFaxStopreceiving(wxUpdateUIEvent& event) { event.Enable(true); }
-void vantorelFrame::OnPictureSkewleft(wxCommandEvent&) {}
-void vantorelFrame::OnPictureSkewright(wxCommandEvent&) {}
-void vantorelFrame::OnUpdateSkewval(wxCommandEvent&) {}
-void vantorelFrame::OnViewTuningscope(wxCommandEvent&) {}
-void vantorelFrame::OnUpdateViewTuningscope(wxUpdateUIEvent& event) { event.Enable(true); }
-void vantorelFrame::OnConfigure(wxCommandEvent&) {}
-void vantorelFrame::OnConfigurationFilter(wxCommandEvent&) {}
-void vantorelFrame::OnUpdateConfigurationFilter(wxUpdateUIEvent& event) { event.Enable(true); }
 void vantorelFrame::OnToolsTelexdecoder(wxCommandEvent&) {}
 void vantorelFrame::OnUpdateToolsTelexdecoder(wxUpdateUIEvent& event) { event.Enable(true); }
 void vantorelFrame::OnToolsNavtexdecoder(wxCommandEvent&) {}
@@ -54,12 +41,10 @@ void vantorelFrame::OnSchedulerTimer(wxCommandEvent&) {}
 void vantorelFrame::OnUpdateSchedulerTimer(wxUpdateUIEvent& event) { event.Enable(true); }
 void vantorelFrame::OnToolsWeatherfaxschedulerdatabase(wxCommandEvent&) {}
 
-bool vantorelFrame::SavePicture() { return false; }
-void vantorelFrame::SetStatusBar() {}
-void vantorelFrame::PLL() { ++pllCalls; }
 void vantorelFrame::PLLTelex() { ++pllTelexCalls; }
 void vantorelFrame::PollReceiver() {}
 void vantorelFrame::RunScheduleBranch() {}
+void vantorelFrame::AdvanceSchedule() {}
 bool vantorelFrame::OpenRadio() { return false; }
 void vantorelFrame::TuneAtStart(const wxString&, const wxString&) {}
 void vantorelFrame::CloseReceiver() {}

@@ -102,13 +102,16 @@ bool vantorelApp::ParseCommandLine() {
         fprintf(stderr, "vantorel: --shift wants a number of hertz\n");
         return false;
       }
+    } else if (arg == "--receive") {
+      receiveAtStart = true;
     } else if (arg == "--quick") {
       quickStart = true;
     } else if (arg == "--quit-after" && i + 1 < argc) {
       wxString(argv[++i]).ToLong(&quitAfterMs);
     } else if (arg.StartsWith("--")) {
       fprintf(stderr,
-              "usage: vantorel [--audio-file RECORDING] [--shift HZ] [--quick] [--quit-after MS] "
+              "usage: vantorel [--audio-file RECORDING] [--shift HZ] [--receive] [--quick] "
+              "[--quit-after MS] "
               "[DOCUMENT]\n");
       return false;
     } else if (Path.empty()) {
@@ -177,6 +180,9 @@ bool vantorelApp::OnInit() {
   const wxString toOpen = Path.empty() ? first : Path;
   if (wxFileExists(toOpen)) m_docManager->CreateDocument(toOpen, wxDOC_SILENT);
   Pause(1);
+
+  // Start receiving from the next start tone once the window is up.
+  if (receiveAtStart) CallAfter([this] { m_mainFrame->StartAutostartReception(); });
 
   if (quitAfterMs > 0) {
     quitTimer = new wxTimer;

@@ -68,6 +68,7 @@ class vantorelApp : public wxApp {
   wxString audioFile;
   double audioShift = 0.0;
   bool quickStart = false;
+  bool receiveAtStart = false;
   long quitAfterMs = 0;
   wxTimer* quitTimer = nullptr;
 

@@ -115,7 +115,7 @@ vantorelFrame::vantorelFrame(wxDocManager* manager, wxFrame* parent, const wxStr
   RecreateToolbar();
 
   IsReceiving = IsReceivingTelex = IsReceivingNavtex = false;
-  AutoStartEngaged = AutoStartReceiving = false;
+  fax.AutoStartEngaged = fax.AutoStartReceiving = fax.StartToneDetected = false;
 
   radioConfig = OpenConfigStore(kAppConfigName);
   const wxString present = ReadString(Store(), "RadioPresent", "NO");
@@ -123,7 +123,7 @@ vantorelFrame::vantorelFrame(wxDocManager* manager, wxFrame* parent, const wxStr
   ridID = ReadString(Store(), "RadioType", "NONE");
   bRadio = ridID != "NONE";
   const wxString filter = ReadString(Store(), "FILTER", "FALSE");
-  bFilter = filter != "FALSE";
+  fax.bFilter = filter != "FALSE";
 
   TimerActive = TimerCapture = NewTimerActive = ContRec = false;
   NewTimerSequence = ContDur = 0;
@@ -137,6 +137,7 @@ vantorelFrame::vantorelFrame(wxDocManager* manager, wxFrame* parent, const wxStr
     sc.SetAudioFile(std::string(wxGetApp().AudioFile().utf8_str()), wxGetApp().AudioShift(), true);
   NewStartTime = wxDateTime::Now();
   SetStatusBar();
+  ShowSkew();
 }
 
 vantorelFrame::~vantorelFrame() {
@@ -201,11 +202,23 @@ void vantorelFrame::CreateMonitorWindows() {
 }
 
 void vantorelFrame::ReadReceptionSettings() {
-  // The fax chain's own settings are read by the reception subsystem; the
-  // status display needs these three.
-  ioc = ReadString(Store(), "ioc", "576");
-  speed = ReadString(Store(), "speed", "120");
-  Bandwidth = ReadString(Store(), "Bandwidth", "PHOTO");
+  auto text = [](const char* key, const char* def) {
+    return std::string(ReadString(Store(), key, def).utf8_str());
+  };
+  fax.skew = static_cast<int>(ReadLong(Store(), "SSkew", vt::fax::kSkewDefault));
+  fax.lowpass = static_cast<unsigned>(std::max(0L, ReadLong(Store(), "Lowpass", 500)));
+  fax.highpass = static_cast<unsigned>(std::max(0L, ReadLong(Store(), "Highpass", 30)));
+  const long smallx = ReadLong(Store(), "Smallx", 1);
+  fax.stoptone = ReadLong(Store(), "Wkstop", 1) != 0;
+  fax.ioc = text("ioc", "576");
+  fax.speed = text("speed", "120");
+  fax.Bandwidth = text("Bandwidth", "PHOTO");
+  ActiveBypass = !ReadString(Store(), "Bypass", "0").StartsWith("0");
+  fax.modulation = text("Modulation", "FM");
+  fax.StrictAutostart = ReadString(Store(), "StrictAutostart", "TRUE") == "TRUE";
+  autoflg = true;
+  fax.FaxX = 1280;
+  fax.FaxY = smallx == 1 ? 2400 : 4800;
 }
 
 void vantorelFrame::OnTimer1(wxUpdateUIEvent&) {

@@ -5,7 +5,10 @@
 #include <wx/html/helpctrl.h>
 #include <wx/wx.h>
 
+#include "app/statusdisplay.h"
 #include "capture/wxSoundInGTK.h"
+#include "fax/faxdecoder.h"
+#include "fax/gui/framehost.h"
 
 class vantorelView;
 class MyCanvas;
@@ -48,10 +51,16 @@ class vantorelFrame : public wxDocMDIParentFrame {
 
   // Status display.
   void SetStatusBar();
+  vt::ReceptionState CurrentReceptionState() const;
   void OnFaxReceivestatus(wxCommandEvent& event);
 
   // Reception control (fax).
   virtual bool SavePicture();
+  void TerminateReception();
+  // A fax reception that waits for the start tone and phasing before writing rows.
+  void StartAutostartReception();
+  // Skew box text for the current pixel clock.
+  void ShowSkew();
   void OnFaxReceivefax(wxCommandEvent& event);
   void OnUpdateFaxReceivefax(wxUpdateUIEvent& event);
   void OnFaxStopreceiving(wxCommandEvent& event);
@@ -62,6 +71,10 @@ class vantorelFrame : public wxDocMDIParentFrame {
   void OnViewTuningscope(wxCommandEvent& event);
   void OnUpdateViewTuningscope(wxUpdateUIEvent& event);
   void OnConfigure(wxCommandEvent& event);
+  // The properties dialog's values in and out, and the receiver-interface step.
+  void FillFaxConfig(class CFaxConfig& dialog);
+  void ApplyFaxConfig(class CFaxConfig& dialog);
+  void ApplyReceiverInterface(bool ticked);
   void OnConfigurationFilter(wxCommandEvent& event);
   void OnUpdateConfigurationFilter(wxUpdateUIEvent& event);
 
@@ -114,6 +127,8 @@ class vantorelFrame : public wxDocMDIParentFrame {
   void PLLTelex();
   void PollReceiver();
   void RunScheduleBranch();
+  // Moves the prepared schedule entry past the current time.
+  void AdvanceSchedule();
 
   // Receiver hooks used at start-up and shutdown.
   bool OpenRadio();
@@ -139,8 +154,20 @@ class vantorelFrame : public wxDocMDIParentFrame {
   int SigStr = 0;
   wxHtmlHelpController m_help;
 
-  // Capture.
+  // Capture, and the fax chain reading it (its settings: fax.ioc, fax.speed, fax.skew, ...).
   CSoundIn sc;
+  FrameFaxHost faxHost{this};
+  vt::fax::CFaxDecoder fax{sc, faxHost};
+
+  // Reception control.
+  wxString name;        // full path of the last saved file
+  wxString tlxbuffer;   // text received by the telex or NAVTEX decoder
+  wxString FaxLast;     // description of the current schedule entry
+  unsigned long Faxlen = 0;
+  bool ActiveBypass = false;  // "Low Frequency Mode" check box; no effect on reception
+  bool autoflg = true;        // "AutoSchedule on at Startup" check box
+  // Where the last picture that could not be written to its folder was kept instead.
+  wxString RescuedPicture;
 
   // Receiver (filled by the receiver subsystem).
   wxFileConfig* radioConfig = nullptr;
@@ -161,14 +188,6 @@ class vantorelFrame : public wxDocMDIParentFrame {
   int ContDur = 0;
   wxString NextFax;
   wxDateTime NewStartTime;
-
-  // Reception settings shown by the status display and used by the fax chain.
-  wxString ioc = "576";
-  wxString speed = "120";
-  wxString Bandwidth = "PHOTO";
-  bool AutoStartEngaged = false;
-  bool AutoStartReceiving = false;
-  bool bFilter = false;
 
   // Tick counters, for tests and diagnostics.
   long tickCount = 0;
