@@ -103,7 +103,8 @@ std::string CheckWefaxParams(const WefaxParams& p) {
 WefaxModulator::WefaxModulator(const GreyPicture& picture, const WefaxParams& params)
     : picture_(picture),
       params_(params),
-      layout_(MakeLayout(params, PictureLines(picture))),
+      layout_(CheckWefaxParams(params).empty() ? MakeLayout(params, PictureLines(picture))
+                                                : WefaxLayout{}),
       pixelsPerLine_(PixelsPerLine(params.ioc)),
       random_(params.noiseSeed) {
   // Leave room for noise peaks (4 sigma) so the 16-bit file rarely clips.

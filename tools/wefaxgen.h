@@ -49,7 +49,8 @@ struct WefaxParams {
 // runs from 0 to startTone).
 // Phasing and picture lines share one line clock that starts at `phasing`:
 // line k begins at phasing + k * samplesPerLine (a fraction at 11025 Hz and
-// 120 lines per minute, so timing never drifts).
+// 120 lines per minute, so timing never drifts). Phasing lines are black with a
+// white pulse of 5 % of a line centred on each line start.
 struct WefaxLayout {
   size_t startTone = 0;
   size_t phasing = 0;
@@ -72,8 +73,8 @@ constexpr int kStopToneHz = 450;
 std::string CheckWefaxParams(const WefaxParams& params);
 
 // Renders the signal piece by piece, so long recordings need little memory.
-// The picture must outlive the modulator; parameters must pass CheckWefaxParams.
-// A picture without pixels sends no picture lines.
+// The picture must outlive the modulator. Parameters that fail CheckWefaxParams
+// give an empty signal; a picture without pixels sends no picture lines.
 class WefaxModulator {
  public:
   WefaxModulator(const GreyPicture& picture, const WefaxParams& params);

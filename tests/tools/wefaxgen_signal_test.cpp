@@ -78,6 +78,7 @@ struct ToneCase {
   int ioc;
   double blackHz;
   double whiteHz;
+  int startToneHz;  // black/white alternations per second
 };
 
 class ToneFrequencies : public ::testing::TestWithParam<ToneCase> {};
@@ -99,9 +100,9 @@ TEST_P(ToneFrequencies, StartStopBlackAndWhiteComeOutAsAsked) {
   // A square-wave alternation at F Hz switches 2F times a second.
   const double startSwitches =
       SwitchesPerSecond(s, l.startTone, l.phasing, p, modulator.amplitude());
-  EXPECT_NEAR(startSwitches, 2 * vt::StartToneHz(c.ioc), 0.01 * startSwitches);
+  EXPECT_NEAR(startSwitches, 2 * c.startToneHz, 0.01 * startSwitches);
   const double stopSwitches = SwitchesPerSecond(s, l.stopTone, l.black, p, modulator.amplitude());
-  EXPECT_NEAR(stopSwitches, 2 * vt::kStopToneHz, 0.01 * stopSwitches);
+  EXPECT_NEAR(stopSwitches, 2 * 450, 0.01 * stopSwitches);
   // The start tone sweeps the whole black..white swing, not part of it.
   const size_t half = (l.phasing - l.startTone) / 2;
   EXPECT_NEAR(MeanFrequency(s, half, half + c.rate / 4, c.rate), (c.blackHz + c.whiteHz) / 2,
@@ -109,10 +110,10 @@ TEST_P(ToneFrequencies, StartStopBlackAndWhiteComeOutAsAsked) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Generator, ToneFrequencies,
-                         ::testing::Values(ToneCase{11025, 576, 1500, 2300},
-                                           ToneCase{11025, 288, 1500, 2300},
-                                           ToneCase{22050, 576, 1600, 2400},
-                                           ToneCase{44100, 288, 1500, 2300}),
+                         ::testing::Values(ToneCase{11025, 576, 1500, 2300, 300},
+                                           ToneCase{11025, 288, 1500, 2300, 675},
+                                           ToneCase{22050, 576, 1600, 2400, 300},
+                                           ToneCase{44100, 288, 1500, 2300, 675}),
                          [](const auto& info) {
                            const ToneCase& c = info.param;
                            return "Rate" + std::to_string(c.rate) + "Ioc" + std::to_string(c.ioc) +
@@ -257,7 +258,7 @@ TEST(Generator, NoiseGivesTheAskedSnrInAThreeKilohertzBand) {
   }
 }
 
-TEST(Generator, RejectsParametersItCannotSend) {
+TEST(Generator, RefusesParametersItCannotSend) {
   struct Case {
     const char* what;
     void (*change)(vt::WefaxParams&);
@@ -265,6 +266,7 @@ TEST(Generator, RejectsParametersItCannotSend) {
   const Case cases[] = {
       {"ioc", [](vt::WefaxParams& p) { p.ioc = 352; }},
       {"lpm", [](vt::WefaxParams& p) { p.lpm = 100; }},
+      {"no lpm", [](vt::WefaxParams& p) { p.lpm = 0; }},
       {"rate", [](vt::WefaxParams& p) { p.sampleRate = 8000; }},
       {"white above half the rate", [](vt::WefaxParams& p) { p.whiteHz = 6000; }},
       {"equal tones", [](vt::WefaxParams& p) { p.whiteHz = p.blackHz; }},
@@ -277,6 +279,7 @@ TEST(Generator, RejectsParametersItCannotSend) {
     vt::WefaxParams p;
     c.change(p);
     EXPECT_NE(vt::CheckWefaxParams(p), "") << c.what;
+    EXPECT_TRUE(vt::GenerateWefax(vt::GreyPicture(10, 2), p).empty()) << c.what;
   }
 }
 
