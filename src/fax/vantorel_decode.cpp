@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "app/messages.h"
 #include "capture/wxSoundInGTK.h"
 #include "fax/faxdecoder.h"
 #include "fax/faxpicture.h"
@@ -143,6 +144,11 @@ int main(int argc, char** argv) {
     return Fail(error);
   }
 
+  // Messages of the capture and file layers go to stderr under our name.
+  vt::SetMessageHandler([](const std::string& text, const std::string&, long) {
+    std::fprintf(stderr, "vantorel-decode: %s\n", text.c_str());
+    return static_cast<int>(vt::kAnswerOk);
+  });
   CSoundIn sc;
   vt::fax::NullFaxHost host;
   CFaxDecoder fax(sc, host);
@@ -150,9 +156,9 @@ int main(int argc, char** argv) {
   sc.SetAudioFile(o.input, o.shift, /*realtime*/ false);
   fax.StartReception(static_cast<int>(o.sskew));
   fax.AutoStartEngaged = o.autostart;
-  if (!sc.Open()) {
+  if (!sc.Open()) {  // the capture has said why
     fax.FinishReception();
-    return Fail("cannot read the recording " + o.input);
+    return 2;
   }
   Decode(sc, fax);
   if (fax.IsReceiving) fax.FinishReception();
@@ -163,9 +169,8 @@ int main(int argc, char** argv) {
               fax.StartToneSeen ? "found" : "not found", fax.PhasingFound ? "found" : "not found",
               EndText(fax));
   if (fax.pixy <= 5) return Fail("no picture received (" + std::to_string(fax.pixy) + " rows)");
-  if (!vt::fax::WriteBmp(fax.m_hDIB, fax.pixy, o.out)) return Fail("cannot write " + o.out);
-  if (!o.png.empty() && !vt::fax::WritePng(fax.m_hDIB, fax.pixy, o.png)) {
-    return Fail("cannot write " + o.png);
-  }
+  // A file that cannot be written has been reported by the writer.
+  if (!vt::fax::WriteBmp(fax.m_hDIB, fax.pixy, o.out)) return 2;
+  if (!o.png.empty() && !vt::fax::WritePng(fax.m_hDIB, fax.pixy, o.png)) return 2;
   return 0;
 }

@@ -5,11 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numeric>
+#include <sys/wait.h>
 
 #include "fax/faxdecoder.h"
 #include "fax/skew.h"
 #include "fax_feed.h"
+#include "test_support.h"
 #include "wefaxgen.h"
 
 namespace vt::fax {
@@ -175,6 +178,127 @@ TEST(EndToEnd, ChartIsStillReadableAt10dB) {
   Decoded d;
   DecodeBroadcast(d, chart, 576, 10.0, /*filter*/ true);
   ExpectFaithful(d, chart, 80, 0.9, 64);
+}
+
+// --- the headless decoder on recordings ---
+
+struct DecodeRun {
+  int status = -1;
+  std::string out;
+};
+
+// Runs vantorel-decode with the arguments; stdout and stderr together.
+DecodeRun Decode(const std::string& args) {
+  DecodeRun run;
+  FILE* p = popen((std::string(VANTOREL_DECODE) + " " + args + " 2>&1").c_str(), "r");
+  if (p == nullptr) return run;
+  char buf[512];
+  while (std::fgets(buf, sizeof buf, p) != nullptr) run.out += buf;
+  const int st = pclose(p);
+  run.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return run;
+}
+
+// The rows of a reception file, top-down.
+Plane ReadReceptionFile(const std::string& path) {
+  const std::string b = vt::test::ReadFile(path);
+  Plane p;
+  if (b.size() < 1078) return p;
+  auto u32 = [&](size_t at) {
+    return static_cast<int>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
+                            static_cast<uint8_t>(b[at + 2]) << 16);
+  };
+  p.width = u32(18);
+  p.height = u32(22);
+  if (b.size() != 1078 + static_cast<size_t>(p.width) * p.height) return Plane{};
+  for (int y = p.height - 1; y >= 0; --y) {
+    for (int x = 0; x < p.width; ++x) p.v.push_back(static_cast<uint8_t>(b[1078 + static_cast<size_t>(y) * p.width + x]));
+  }
+  return p;
+}
+
+// A broadcast with the common 1500/2300 Hz tones, as other modulators send it.
+std::string WriteBroadcast(const vt::test::TempDir& dir, const GreyPicture& chart, int rate) {
+  WefaxParams params;
+  params.sampleRate = rate;
+  params.phasingLines = 20;
+  params.blackSeconds = 2;
+  const std::string path = dir.file("fax.wav");
+  std::string error;
+  EXPECT_TRUE(WriteWav(path, GenerateWefax(chart, params), rate, error)) << error;
+  return path;
+}
+
+TEST(HeadlessDecoder, StandardRecordingBecomesAPhasedPicture) {
+  vt::test::TempDir dir;
+  const GreyPicture chart = MakeTestChart(PixelsPerLine(576), 120);
+  const std::string wav = WriteBroadcast(dir, chart, 11025);
+  const DecodeRun run = Decode("fax --autostart --shift 100 --png " + dir.file("fax.png") + " -o " +
+                         dir.file("fax.dib") + " " + wav);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("start tone found, phasing found, ended by stop tone"), std::string::npos)
+      << run.out;
+  EXPECT_TRUE(vt::test::FileExists(dir.file("fax.png")));
+  const Plane got = ReadReceptionFile(dir.file("fax.dib"));
+  ASSERT_EQ(got.width, kLineSlots);
+  const Plane want = Expected(chart, 80);
+  ASSERT_GE(got.height, want.height * 95 / 100);
+  const Fit fit = Locate(got, want);
+  EXPECT_LE(std::abs(fit.dx), 4);
+  EXPECT_LE(std::abs(fit.dxTop - fit.dxBottom), 2);
+  EXPECT_GT(fit.correlation, 0.9);
+}
+
+// Silence gives black rows by hand but no start under automatic start; a
+// recording cut short mid-line still gives what arrived.
+TEST(HeadlessDecoder, PoorRecordingsEndCleanly) {
+  vt::test::TempDir dir;
+  std::string error;
+  const std::string silence = dir.file("silence.wav");
+  ASSERT_TRUE(WriteWav(silence, std::vector<float>(11025 * 8, 0.0f), 11025, error)) << error;
+  DecodeRun run = Decode("fax -o " + dir.file("s.dib") + " " + silence);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("ended by end of recording"), std::string::npos) << run.out;
+  run = Decode("fax --autostart -o " + dir.file("a.dib") + " " + silence);
+  EXPECT_NE(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("no picture"), std::string::npos) << run.out;
+  EXPECT_FALSE(vt::test::FileExists(dir.file("a.dib")));
+
+  // The broadcast's WAV cut in the middle of a picture line.
+  const std::string wav = WriteBroadcast(dir, MakeTestChart(PixelsPerLine(576), 60), 11025);
+  const std::string bytes = vt::test::ReadFile(wav);
+  const std::string cut = dir.write("cut.wav", bytes.substr(0, bytes.size() * 2 / 3 + 1001));
+  run = Decode("fax --autostart --shift 100 -o " + dir.file("c.dib") + " " + cut);
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_NE(run.out.find("phasing found, ended by end of recording"), std::string::npos) << run.out;
+  EXPECT_GT(ReadReceptionFile(dir.file("c.dib")).height, 10);
+}
+
+TEST(HeadlessDecoder, BadArgumentsAndInputsAreRefused) {
+  vt::test::TempDir dir;
+  const std::string junk = dir.write("junk.wav", std::string(5000, 'x'));
+  const struct {
+    std::string args;
+    std::string says;
+  } table[] = {
+      {"", "fax"},
+      {"fax " + junk, "-o"},
+      {"fax -o " + dir.file("o.dib"), "input"},
+      {"fax --ioc 100 -o o.dib " + junk, "--ioc"},
+      {"fax --lpm 100 -o o.dib " + junk, "--lpm"},
+      {"fax --sskew 1 -o o.dib " + junk, "--sskew"},
+      {"fax --shift abc -o o.dib " + junk, "--shift"},
+      {"fax --bogus -o o.dib " + junk, "--bogus"},
+      {"fax -o", "-o"},
+      {"fax -o " + dir.file("o.dib") + " " + dir.file("missing.wav"), "missing.wav"},
+      {"fax -o " + dir.file("o.dib") + " " + junk, "junk.wav"},
+  };
+  for (const auto& c : table) {
+    const DecodeRun run = Decode(c.args);
+    EXPECT_EQ(run.status, 2) << c.args << "\n" << run.out;
+    EXPECT_NE(run.out.find(c.says), std::string::npos) << c.args << "\n" << run.out;
+  }
+  EXPECT_FALSE(vt::test::FileExists(dir.file("o.dib")));
 }
 
 }  // namespace
