@@ -1,6 +1,7 @@
 #include "picture/picture_file.h"
 
 #include <cstring>
+#include <string>
 
 namespace vt::picture {
 
@@ -165,25 +166,28 @@ void TallyJpeg(const Bytes& b, SizeTally& tally) {
   tally.MarkEmpty();
 }
 
-// Skips GIF data sub-blocks starting at pos; returns the position after the terminator.
+// Skips GIF data sub-blocks starting at pos; returns the position after the
+// terminator, or one past the end when the data stops first.
 std::size_t SkipSubBlocks(const Bytes& b, std::size_t pos) {
   while (b.Has(pos, 1)) {
     const std::uint8_t len = b.At(pos);
+    if (len == 0) return pos + 1;
     pos += 1 + len;
-    if (len == 0) break;
   }
-  return pos;
+  return b.size() + 1;
 }
 
 std::size_t ColourTableBytes(std::int64_t flags) {
   return (flags & 0x80) ? 3u * (2u << (flags & 7)) : 0u;
 }
 
-// Every frame of a GIF is decoded and kept, so all frames count.
+// Every frame of a GIF is decoded and kept, so all frames count. A file cut
+// short is refused: the decoder leaks its frame buffers on such files.
 void TallyGif(const Bytes& b, SizeTally& tally) {
   std::size_t pos = 13 + ColourTableBytes(b.U8(10));
   while (b.Has(pos, 1)) {
     const std::uint8_t kind = b.At(pos);
+    if (kind == 0x3B) return;
     if (kind == 0x21) {
       pos = SkipSubBlocks(b, pos + 2);
     } else if (kind == 0x2C) {
@@ -194,6 +198,7 @@ void TallyGif(const Bytes& b, SizeTally& tally) {
       break;
     }
   }
+  tally.MarkEmpty();
 }
 
 void TallyPcx(const Bytes& b, SizeTally& tally) {
@@ -232,11 +237,27 @@ std::int64_t NextNumber(const Bytes& b, std::size_t& pos, bool comments) {
   return value;
 }
 
-void TallyPnm(const Bytes& b, SizeTally& tally) {
+struct PnmHeader {
+  std::int64_t width = -1, height = -1, maxval = -1;
+  std::size_t dataOffset = 0;  // first pixel byte
+};
+
+// The decoder divides by the maximum grey value, so it must be there, not zero,
+// and ended by the blank the format puts before the pixels.
+bool ReadPnmHeader(const Bytes& b, PnmHeader* header) {
   std::size_t pos = 2;
-  const std::int64_t width = NextNumber(b, pos, true);
-  const std::int64_t height = NextNumber(b, pos, true);
-  tally.Add(width, height);
+  header->width = NextNumber(b, pos, true);
+  header->height = NextNumber(b, pos, true);
+  header->maxval = NextNumber(b, pos, true);
+  header->dataOffset = pos + 1;
+  const bool ended = pos < b.size() && IsSpace(b.At(pos));
+  return ended && header->maxval >= 1 && header->maxval <= 65535;
+}
+
+void TallyPnm(const Bytes& b, SizeTally& tally) {
+  PnmHeader header;
+  if (!ReadPnmHeader(b, &header)) return tally.MarkEmpty();
+  tally.Add(header.width, header.height);
 }
 
 // The first directory's width and length (and tile size, which sizes a decode buffer).
@@ -342,6 +363,18 @@ SizeVerdict JudgeSize(std::int64_t width, std::int64_t height) {
     return SizeVerdict::kTooLarge;
   }
   return SizeVerdict::kFits;
+}
+
+std::vector<std::uint8_t> CanonicalPnm(const std::uint8_t* data, std::size_t size) {
+  const Bytes bytes(data, size);
+  PnmHeader header;
+  if (Identify(bytes) != PictureFormat::kPnm || !ReadPnmHeader(bytes, &header)) return {};
+  const std::string head = "P" + std::string(1, static_cast<char>(data[1])) + "\n" +
+                           std::to_string(header.width) + " " + std::to_string(header.height) +
+                           "\n" + std::to_string(header.maxval) + "\n";
+  std::vector<std::uint8_t> result(head.begin(), head.end());
+  if (header.dataOffset < size) result.insert(result.end(), data + header.dataOffset, data + size);
+  return result;
 }
 
 PictureCheck CheckPicture(const std::uint8_t* data, std::size_t size) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace vt::picture {
 
@@ -33,6 +34,10 @@ struct PictureCheck {
 // Names the format from the content and checks the sizes its headers claim.
 // Unknown content comes back as kUnknown with kEmpty.
 PictureCheck CheckPicture(const std::uint8_t* data, std::size_t size);
+
+// A PNM picture with its header rewritten as "Pn\nW H\nMAX\n": the decoder
+// misreads other legal layouts of the header. Empty when the header is unusable.
+std::vector<std::uint8_t> CanonicalPnm(const std::uint8_t* data, std::size_t size);
 
 // The verdict for one width x height claim.
 SizeVerdict JudgeSize(std::int64_t width, std::int64_t height);

@@ -59,6 +59,12 @@ LoadedPicture DecodePicture(const std::uint8_t* data, std::size_t size) {
   const wxBitmapType type = HandlerType(check.format);
   if (wxImage::FindHandler(type) == nullptr) wxInitAllImageHandlers();
 
+  std::vector<std::uint8_t> canonical;
+  if (check.format == PictureFormat::kPnm) {
+    canonical = CanonicalPnm(data, size);
+    data = canonical.data();
+    size = canonical.size();
+  }
   wxMemoryInputStream stream(data, size);
   wxImage image;
   if (!image.LoadFile(stream, type) || !image.IsOk()) return Status(LoadStatus::kEmpty);

@@ -418,13 +418,14 @@ TEST_F(PictureDocTest, CopyPutsThePictureOnTheClipboard) {
   EXPECT_EQ(40, data.GetBitmap().GetHeight());
 }
 
-// With VANTOREL_SCREENSHOT=<file.png> the screen is saved with a reception
+// With VANTOREL_SCREENSHOT=<prefix> the screen is saved twice with a reception
 // file and a PNG open, for a person to look at.
 TEST_F(PictureDocTest, ScreenshotOfOpenPictures) {
   const char* shot = std::getenv("VANTOREL_SCREENSHOT");
   if (shot == nullptr) GTEST_SKIP() << "set VANTOREL_SCREENSHOT to take one";
   wxGetApp().GetMainFrame()->SetSize(0, 0, 1200, 900);
-  ASSERT_NE(nullptr, Open(dir.write("fax.dib", ReceptionFile(600))));
+  vantorelDoc* fax = Open(dir.write("fax.dib", ReceptionFile(600)));
+  ASSERT_NE(nullptr, fax);
   const std::string png = dir.file("chart.png");
   ASSERT_TRUE(Blocks(900, 700).SaveFile(png, wxBITMAP_TYPE_PNG));
   vantorelDoc* chart = OpenPictureDocument(Docs(), png);
@@ -432,7 +433,10 @@ TEST_F(PictureDocTest, ScreenshotOfOpenPictures) {
   Command(ID_ZOOMIN);
   Mouse(View(chart), wxEVT_LEFT_DCLICK, {100, 100});
   Pump(1500);
-  EXPECT_EQ(0, wxExecute(wxString("/usr/bin/import -window root ") + shot, wxEXEC_SYNC));
+  EXPECT_EQ(0, wxExecute(wxString("/usr/bin/import -window root ") + shot + "-chart.png", wxEXEC_SYNC));
+  View(fax)->frame->Activate();
+  Pump(1500);
+  EXPECT_EQ(0, wxExecute(wxString("/usr/bin/import -window root ") + shot + "-fax.png", wxEXEC_SYNC));
 }
 
 }  // namespace
