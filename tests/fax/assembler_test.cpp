@@ -2,6 +2,7 @@
 // start and IOC detection, fed with intensity lines directly.
 #include <gtest/gtest.h>
 
+#include "app/clock.h"
 #include "fax/faxdecoder.h"
 #include "fax/skew.h"
 #include "fax_feed.h"
@@ -217,6 +218,61 @@ TEST_F(Assembler, AutomaticIocNeedsTwoAgreeingLines) {
     EXPECT_EQ(fax.work_ioc, c.work_ioc);
     fax.FinishReception();
   }
+}
+
+class Scheduled : public testing::Test {
+ protected:
+  CSoundIn sc;
+  test::RecordingHost host;
+  CFaxDecoder fax{sc, host};
+};
+
+TEST_F(Scheduled, DurationBoundsTheRows) {
+  host.timerCapture = true;
+  host.activeDuration = 1;  // 40 rows a minute at IOC 576, times 1.25: 50
+  fax.StartReception(kSkewDefault);
+  ProcessLines(fax, std::vector<Line>(200, FlatLine(100)));
+  EXPECT_FALSE(fax.IsReceiving);
+  EXPECT_EQ(host.terminations, 1);
+  EXPECT_EQ(fax.pixy, 49u);
+}
+
+TEST_F(Scheduled, WaitingCaptureGivesUpAtItsEndTime) {
+  host.newTimerActive = true;
+  host.oldEndTime = vt::Now() - 1;
+  fax.StartReception(kSkewDefault);
+  fax.AutoStartEngaged = true;
+  ProcessLines(fax, std::vector<Line>(3, FlatLine(100)));
+  EXPECT_FALSE(fax.IsReceiving);
+  EXPECT_TRUE(fax.Interupted);
+  EXPECT_EQ(fax.EndReason, FaxEnd::ScheduledEnd);
+}
+
+// A noisy scheduled reception tries each alternative once, recording its
+// score, then goes back to the frequency selected in the frequency bar.
+TEST_F(Scheduled, NoisyReceptionTriesTheAlternatives) {
+  host.radioActive = host.newTimerActive = host.autoTune = true;
+  host.sigStr = 40;
+  fax.AltSub = 2;
+  fax.HoldAltFreq[0] = "8080.0";
+  fax.HoldAltFreq[1] = "12745.5";
+  fax.StartReception(kSkewDefault);
+  // Black and white slots alternating: a level jump at every slot.
+  Line noisy(kLineSlots);
+  for (int i = 0; i < kLineSlots; ++i) noisy[i] = i % 2 ? 0 : 255;
+  ProcessLines(fax, std::vector<Line>(60, noisy));
+  EXPECT_EQ(host.tunedTo, (std::vector<std::string>{"8080.0", "12745.5"}));
+  EXPECT_EQ(fax.wkAltSub, 2);
+  EXPECT_EQ(fax.holdscore[0], 640);  // 1281 jumps, halved for a strong signal
+  EXPECT_EQ(fax.holdsig[1], 40);
+  EXPECT_GT(host.retunesToSelected, 0);
+
+  // Without a receiver nothing is tuned and the list is not used up.
+  host.radioActive = false;
+  fax.FinishReception();
+  fax.wkAltSub = 0;
+  fax.TryAnotherFreq();
+  EXPECT_EQ(fax.wkAltSub, 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Fax demodulator: intensity map, zero-crossing bounds, pixel clock, FFT.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -128,6 +129,23 @@ TEST(Demodulator, BadSignalsKeepTheChainSane) {
       for (int i = 0; i < kHistory; ++i) ASSERT_TRUE(std::isfinite(chain.fax.detout[i])) << k;
     }
   }
+}
+
+// The "Frequency" display: a transform every second block, bars of 21.5 Hz.
+TEST(Demodulator, SpectrumShowsTheTone) {
+  CSoundIn sc;
+  test::RecordingHost host;
+  host.frequencyVisible = true;
+  CFaxDecoder fax(sc, host);
+  test::ArmRing(sc);
+  fax.StartReception(kSkewDefault);
+  FeedSamples(sc, fax, test::SteadyTone(2000, 22050 * 3));
+  ASSERT_EQ(host.spectra.size(), 3u);
+  const std::vector<int>& bars = host.spectra[1];  // after the first transform
+  ASSERT_EQ(bars.size(), 199u);
+  const int peak = static_cast<int>(std::max_element(bars.begin(), bars.end()) - bars.begin());
+  EXPECT_NEAR((peak + 1) * 22050.0 / 1024, 2000, 25);
+  EXPECT_GT(bars[peak], 5);
 }
 
 TEST(Fft, FindsToneAndGuardsArguments) {

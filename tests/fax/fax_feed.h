@@ -1,7 +1,9 @@
 // Feeding samples and intensities to the fax chain without a device.
 #pragma once
 
+#include <ctime>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "capture/wxSoundInGTK.h"
@@ -31,6 +33,36 @@ Line FlatLine(unsigned char intensity);
 Line ToneLine(double periodSlots);
 // The phasing line: white pulse of `width` slots at `start`, rest black.
 Line PhasingLine(int start, int width = 64);
+
+// A host that records what the chain asks of it, with settable answers.
+class RecordingHost : public FaxHost {
+ public:
+  bool frequencyVisible = false;
+  bool radioActive = false, timerCapture = false, newTimerActive = false, autoTune = false;
+  int activeDuration = 0;
+  std::time_t oldEndTime = 0;
+  int sigStr = 0;
+
+  std::vector<std::vector<int>> spectra;
+  std::vector<std::string> tunedTo;
+  int retunesToSelected = 0;
+  int terminations = 0;
+
+  bool FrequencyVisible() const override { return frequencyVisible; }
+  void DrawSpectrum(const int* heights, int count) override {
+    spectra.emplace_back(heights, heights + count);
+  }
+  bool RadioActive() const override { return radioActive; }
+  int SigStr() const override { return sigStr; }
+  void SetFreq(const std::string& khz) override { tunedTo.push_back(khz); }
+  void RetuneToSelectedFrequency() override { ++retunesToSelected; }
+  bool TimerCapture() const override { return timerCapture; }
+  bool NewTimerActive() const override { return newTimerActive; }
+  bool AutoTune() const override { return autoTune; }
+  int ActiveDuration() const override { return activeDuration; }
+  std::time_t OldEndTime() const override { return oldEndTime; }
+  void TerminateReception() override { ++terminations; }
+};
 
 // Hands lines to Process in blocks of 2560 (a last partial block too).
 void ProcessLines(CFaxDecoder& fax, const std::vector<Line>& lines);
