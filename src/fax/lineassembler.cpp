@@ -123,13 +123,13 @@ bool CFaxDecoder::Process(const unsigned char* lpBlock, int nLength) {
 }
 
 int CFaxDecoder::RowLimit() const {
-  int limit = static_cast<int>((piwxSize + piwxSize / 4) / 1280.0f * 800);
+  float limit = static_cast<int>((piwxSize + piwxSize / 4) / 1280.0f * 800);
   if (host.TimerCapture()) {
-    int perMinute = 60;
-    if (ioc == "576" || (ioc != "288" && sioc == "576")) perMinute = 40;
+    const float perMinute = ioc == "576" || (ioc != "288" && sioc == "576") ? 40 : 60;
     limit = host.ActiveDuration() * perMinute;
   }
-  return static_cast<int>(limit * 1.25f);
+  // Any duration beyond the image ends at the image's last row anyway.
+  return static_cast<int>(std::clamp(limit * 1.25f, -1.0f, 1e7f));
 }
 
 int CFaxDecoder::MapIntensity(unsigned char p) const {
