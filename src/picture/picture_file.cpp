@@ -294,23 +294,48 @@ void TallyIff(const Bytes& b, SizeTally& tally) {
   tally.MarkEmpty();
 }
 
+// Counts the strings of an XPM text outside comments and finds where the first
+// one starts. False when the text holds a NUL byte, a stray single quote, or
+// ends inside a string or comment: the decoder then scans past its buffer.
+bool ScanXpmStrings(const Bytes& b, std::size_t* strings, std::size_t* first) {
+  enum { kCode, kString, kComment } state = kCode;
+  *strings = 0;
+  for (std::size_t i = 0; i < b.size(); ++i) {
+    const std::uint8_t c = b.At(i);
+    if (c == 0) return false;
+    const bool next = i + 1 < b.size();
+    if (state == kString) {
+      if (c == '"') state = kCode;
+    } else if (state == kComment) {
+      if (c == '*' && next && b.At(i + 1) == '/') {
+        state = kCode;
+        ++i;
+      }
+    } else if (c == '"') {
+      if ((*strings)++ == 0) *first = i + 1;
+      state = kString;
+    } else if (c == '/' && next && b.At(i + 1) == '*') {
+      state = kComment;
+      ++i;
+    } else if (c == '\'') {
+      return false;
+    }
+  }
+  return state == kCode;
+}
+
 // "w h colours chars-per-pixel" in the first string; the file must hold the
 // strings that header promises, since the decoder indexes them without checks.
 void TallyXpm(const Bytes& b, SizeTally& tally) {
-  std::size_t quotes = 0, first = 0;
-  for (std::size_t i = 0; i < b.size(); ++i) {
-    if (b.At(i) != '"') continue;
-    if (quotes == 0) first = i + 1;
-    ++quotes;
-  }
-  if (quotes == 0) return tally.MarkEmpty();
+  std::size_t strings = 0, first = 0;
+  if (!ScanXpmStrings(b, &strings, &first) || strings == 0) return tally.MarkEmpty();
   std::size_t pos = first;
   const std::int64_t width = NextNumber(b, pos, false);
   const std::int64_t height = NextNumber(b, pos, false);
   const std::int64_t colours = NextNumber(b, pos, false);
   const std::int64_t cpp = NextNumber(b, pos, false);
   const bool sane = colours >= 1 && colours <= (1 << 24) && cpp >= 1 && cpp <= 8 &&
-                    static_cast<std::int64_t>(quotes / 2) >= 1 + colours + height;
+                    static_cast<std::int64_t>(strings) >= 1 + colours + height;
   if (!sane) return tally.MarkEmpty();
   tally.Add(width, height);
 }

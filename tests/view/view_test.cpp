@@ -84,6 +84,15 @@ class PictureDocTest : public ::testing::Test {
     return doc;
   }
 
+  // Saves the image as a PNG file and opens that as a picture document.
+  vantorelDoc* OpenPng(const wxImage& image, const std::string& name) {
+    const std::string path = dir.file(name);
+    if (!image.SaveFile(path, wxBITMAP_TYPE_PNG)) return nullptr;
+    vantorelDoc* doc = OpenPictureDocument(Docs(), path);
+    Pump();
+    return doc;
+  }
+
   vantorelView* View(vantorelDoc* doc) { return doc->FirstPictureView(); }
 
   vt::view::Point Scroll(vantorelView* view) {
@@ -160,9 +169,7 @@ TEST_F(PictureDocTest, ReceptionFileOpensAtFullSizeWithRowOneOnTop) {
 }
 
 TEST_F(PictureDocTest, PngOpensAsPictureDocument) {
-  const std::string path = dir.file("chart.png");
-  ASSERT_TRUE(Noise(64, 48).SaveFile(path, wxBITMAP_TYPE_PNG));
-  vantorelDoc* doc = OpenPictureDocument(Docs(), path);
+  vantorelDoc* doc = OpenPng(Noise(64, 48), "chart.png");
   ASSERT_NE(nullptr, doc);
   EXPECT_EQ(64, doc->m_hDIB.GetWidth());
   EXPECT_EQ(Noise(64, 48).GetBlue(40, 40), doc->m_hDIB.GetBlue(40, 40));
@@ -171,9 +178,7 @@ TEST_F(PictureDocTest, PngOpensAsPictureDocument) {
 TEST_F(PictureDocTest, SaveAsKeepsPixelsThroughReopening) {
   vantorelDoc* grey = Open(dir.write("fax.dib", ReceptionFile(4)));
   ASSERT_NE(nullptr, grey);
-  const std::string colourPath = dir.file("colour.png");
-  ASSERT_TRUE(Noise(200, 100).SaveFile(colourPath, wxBITMAP_TYPE_PNG));
-  vantorelDoc* colour = OpenPictureDocument(Docs(), colourPath);
+  vantorelDoc* colour = OpenPng(Noise(200, 100), "colour.png");
   ASSERT_NE(nullptr, colour);
 
   for (vantorelDoc* doc : {grey, colour}) {
@@ -346,10 +351,8 @@ TEST_F(PictureDocTest, WheelAndHandToolScroll) {
 }
 
 TEST_F(PictureDocTest, DrawsThePictureAtEveryScale) {
-  const std::string path = dir.file("blocks.png");
   const wxImage picture = Blocks(1280, 960);
-  ASSERT_TRUE(picture.SaveFile(path, wxBITMAP_TYPE_PNG));
-  vantorelDoc* doc = OpenPictureDocument(Docs(), path);
+  vantorelDoc* doc = OpenPng(picture, "blocks.png");
   ASSERT_NE(nullptr, doc);
   vantorelView* view = View(doc);
   const wxSize client = view->canvas->GetClientSize();
@@ -426,9 +429,7 @@ TEST_F(PictureDocTest, ScreenshotOfOpenPictures) {
   wxGetApp().GetMainFrame()->SetSize(0, 0, 1200, 900);
   vantorelDoc* fax = Open(dir.write("fax.dib", ReceptionFile(600)));
   ASSERT_NE(nullptr, fax);
-  const std::string png = dir.file("chart.png");
-  ASSERT_TRUE(Blocks(900, 700).SaveFile(png, wxBITMAP_TYPE_PNG));
-  vantorelDoc* chart = OpenPictureDocument(Docs(), png);
+  vantorelDoc* chart = OpenPng(Blocks(900, 700), "chart.png");
   ASSERT_NE(nullptr, chart);
   Command(ID_ZOOMIN);
   Mouse(View(chart), wxEVT_LEFT_DCLICK, {100, 100});
