@@ -154,8 +154,10 @@ class CFaxDecoder {
   bool AnalyseWaitingLine();
   void StartToneHeard();
   LineScan ScanLine();
-  static bool Is300HzLine(const LineScan& scan);
-  static bool Is675HzLine(const LineScan& scan);
+  bool Is300HzLine(const LineScan& scan) const;
+  bool Is675HzLine(const LineScan& scan) const;
+  int LinesPerMinute() const;
+  double SlotsPerSecond() const;
   void DetectIoc(const LineScan& scan);
   int CountTemplateHits(const double* tmpl, int start = 0) const;
   bool StopToneInLine() const;

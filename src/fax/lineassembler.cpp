@@ -28,15 +28,8 @@ Template MakeTemplate(double period) {
   return t;
 }
 
-// 300 Hz and 450 Hz at 2560 intensities per second.
-const Template& StartTemplate() {
-  static const Template t = MakeTemplate(128.0 / 15.0);
-  return t;
-}
-const Template& StopTemplate() {
-  static const Template t = MakeTemplate(256.0 / 45.0);
-  return t;
-}
+constexpr double kStartToneHz = 300;  // IOC 576
+constexpr double kStopToneHz = 450;
 
 std::string ClockText(std::time_t t) {
   char buf[32];
@@ -318,8 +311,9 @@ void CFaxDecoder::WriteRepeatRow() {
 // of text-like blocks about 11 slots apart. A stop tone fills the whole line,
 // so it must be heard at each quarter of the line.
 bool CFaxDecoder::StopToneInLine() const {
+  const Template stop = MakeTemplate(SlotsPerSecond() / kStopToneHz);
   for (int start = 0; start < kLineSlots; start += kLineSlots / 4) {
-    if (CountTemplateHits(StopTemplate().data(), start) <= 15) return false;
+    if (CountTemplateHits(stop.data(), start) <= 15) return false;
   }
   return true;
 }
@@ -343,7 +337,7 @@ bool CFaxDecoder::AnalyseWaitingLine() {
     EndReception(FaxEnd::ScheduledEnd);
     return false;
   }
-  if (CountTemplateHits(StartTemplate().data()) > 20) StartToneHeard();
+  if (CountTemplateHits(MakeTemplate(SlotsPerSecond() / kStartToneHz).data()) > 20) StartToneHeard();
   if (host.NewTimerActive()) {
     host.ScopeTimerText(ClockText(vt::Now()) + " " + ClockText(host.OldEndTime()) + " ");
   }
@@ -370,10 +364,26 @@ void CFaxDecoder::StartToneHeard() {
   DelayCount = 0;
 }
 
-bool CFaxDecoder::Is300HzLine(const LineScan& scan) { return scan.rises > 90 && scan.falls <= 189; }
-bool CFaxDecoder::Is675HzLine(const LineScan& scan) {
-  return !Is300HzLine(scan) && scan.rises > 260 && scan.falls <= 339;
+// The level-change bounds are set for the 150 and 337 cycles a 120 lines-per-
+// minute line holds; a line of another speed lasts 120 / lpm times as long.
+bool CFaxDecoder::Is300HzLine(const LineScan& scan) const {
+  const double k = 120.0 / LinesPerMinute();
+  return scan.rises > 90 * k && scan.falls <= 189 * k;
 }
+bool CFaxDecoder::Is675HzLine(const LineScan& scan) const {
+  const double k = 120.0 / LinesPerMinute();
+  return !Is300HzLine(scan) && scan.rises > 260 * k && scan.falls <= 339 * k;
+}
+
+// The templates and bounds describe tones in hertz; the line store holds
+// 1280 slots per line whatever the speed (two per intensity at 240).
+int CFaxDecoder::LinesPerMinute() const {
+  for (int lpm : {60, 90, 240}) {
+    if (speed == std::to_string(lpm)) return lpm;
+  }
+  return 120;
+}
+double CFaxDecoder::SlotsPerSecond() const { return kLineSlots * LinesPerMinute() / 60.0; }
 
 // Counts level rises and falls and bright and dark pairs over the line store,
 // carrying the last values into the next line.

@@ -123,9 +123,10 @@ struct Decoded {
 // Generates a broadcast of the test chart (black 1600 Hz, white 2400 Hz) and
 // decodes it with automatic start.
 void DecodeBroadcast(Decoded& d, const GreyPicture& chart, int ioc, std::optional<double> snr,
-                     bool filter = false) {
+                     bool filter = false, int lpm = 120) {
   WefaxParams params;
   params.ioc = ioc;
+  params.lpm = lpm;
   params.sampleRate = 22050;
   params.blackHz = 1600;
   params.whiteHz = 2400;
@@ -135,6 +136,7 @@ void DecodeBroadcast(Decoded& d, const GreyPicture& chart, int ioc, std::optiona
   const std::vector<int16_t> pcm = ToPcm16(GenerateWefax(chart, params));
   d.fax.ioc = std::to_string(ioc);
   d.fax.bFilter = filter;
+  d.fax.speed = std::to_string(lpm);
   test::ArmRing(d.sc);
   d.fax.StartReception(kSkewDefault);
   d.fax.AutoStartEngaged = true;
@@ -178,6 +180,23 @@ TEST(EndToEnd, ChartIsStillReadableAt10dB) {
   Decoded d;
   DecodeBroadcast(d, chart, 576, 10.0, /*filter*/ true);
   ExpectFaithful(d, chart, 80, 0.9, 64);
+}
+
+// Start tone, phasing and stop tone are heard at every speed (the tones in
+// hertz, not in slots). At 240 lines per minute only averaged lines are rows.
+TEST(EndToEnd, OtherSpeedsStartAndStopToo) {
+  const struct {
+    int lpm;
+    int rows;
+    int maxShift;  // two slots per intensity at 240
+  } table[] = {{60, 40, 4}, {90, 40, 4}, {240, 20, 8}};
+  const GreyPicture chart = MakeTestChart(PixelsPerLine(576), 60);
+  for (const auto& c : table) {
+    SCOPED_TRACE(c.lpm);
+    Decoded d;
+    DecodeBroadcast(d, chart, 576, std::nullopt, false, c.lpm);
+    ExpectFaithful(d, chart, c.rows, 0.85, c.maxShift);
+  }
 }
 
 // --- the headless decoder on recordings ---
