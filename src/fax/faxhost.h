@@ -5,6 +5,7 @@
 #pragma once
 
 #include <ctime>
+#include <limits>
 #include <string>
 
 namespace vt::fax {
@@ -43,12 +44,13 @@ class FaxHost {
   // Tune back to the frequency selected in the frequency bar.
   virtual void RetuneToSelectedFrequency() {}
 
-  // Scheduler values (a timed capture and its bounds).
+  // Scheduler values (a timed capture and its bounds). The defaults of the
+  // bounds are harmless ones: the scheduler's own 45 minutes, and no end time.
   virtual bool TimerCapture() const { return false; }
   virtual bool NewTimerActive() const { return false; }
   virtual bool AutoTune() const { return false; }
-  virtual int ActiveDuration() const { return 0; }
-  virtual std::time_t OldEndTime() const { return 0; }
+  virtual int ActiveDuration() const { return 45; }
+  virtual std::time_t OldEndTime() const { return std::numeric_limits<std::time_t>::max(); }
 
   // End the current reception (close the capture, save, ...). The decoder
   // clears its IsReceiving afterwards in any case.
