@@ -173,6 +173,9 @@ void vantorelFrame::RecreateToolbar() {
   wxToolBar* bar = CreateToolBar(wxTB_FLAT | wxTB_HORIZONTAL, wxID_ANY, "toolbar");
   bar->SetToolBitmapSize(wxSize(24, 24));
   Skewval = new wxTextCtrl(bar, kSkewBoxId, "", wxPoint(0, 0), wxSize(30, 20), wxTE_READONLY);
+  // GTK 3 draws a 30-pixel entry too narrow for three digits: widen it just enough.
+  const wxSize fit = Skewval->GetSizeFromTextSize(Skewval->GetTextExtent("256"));
+  if (fit.x > 30) Skewval->SetSize(wxSize(fit.x, -1));
   MyToolBarFunc(bar);
   bar->InsertControl(std::min<size_t>(12, bar->GetToolsCount()), Skewval);
   bar->Realize();
@@ -205,7 +208,7 @@ void vantorelFrame::ReadReceptionSettings() {
   auto text = [](const char* key, const char* def) {
     return std::string(ReadString(Store(), key, def).utf8_str());
   };
-  fax.skew = static_cast<int>(ReadLong(Store(), "SSkew", vt::fax::kSkewDefault));
+  fax.skew = ReadSkew();
   fax.lowpass = static_cast<unsigned>(std::max(0L, ReadLong(Store(), "Lowpass", 500)));
   fax.highpass = static_cast<unsigned>(std::max(0L, ReadLong(Store(), "Highpass", 30)));
   const long smallx = ReadLong(Store(), "Smallx", 1);
@@ -219,6 +222,13 @@ void vantorelFrame::ReadReceptionSettings() {
   autoflg = true;
   fax.FaxX = 1280;
   fax.FaxY = smallx == 1 ? 2400 : 4800;
+}
+
+int vantorelFrame::ReadSkew() {
+  // A value from outside the skew range (an older pixel clock) would slant every picture.
+  const long stored = ReadLong(Store(), "SSkew", vt::fax::kSkewDefault);
+  if (stored < vt::fax::kSkewLow || stored > vt::fax::kSkewHigh) return vt::fax::kSkewDefault;
+  return static_cast<int>(stored);
 }
 
 void vantorelFrame::OnTimer1(wxUpdateUIEvent&) {

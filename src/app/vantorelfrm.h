@@ -61,6 +61,8 @@ class vantorelFrame : public wxDocMDIParentFrame {
   void StartAutostartReception();
   // Skew box text for the current pixel clock.
   void ShowSkew();
+  // "SSkew" from the store, or the default when it lies outside the skew range.
+  int ReadSkew();
   void OnFaxReceivefax(wxCommandEvent& event);
   void OnUpdateFaxReceivefax(wxUpdateUIEvent& event);
   void OnFaxStopreceiving(wxCommandEvent& event);

@@ -62,7 +62,7 @@ void vantorelFrame::OnFaxReceivefax(wxCommandEvent&) {
     SetStatusBar();
     return;
   }
-  fax.StartReception(static_cast<int>(ReadLong(Store(), "SSkew", vt::fax::kSkewDefault)));
+  fax.StartReception(ReadSkew());
   wxMilliSleep(2000);  // let the first block of audio arrive
 
   scope->SetClientSize(static_cast<int>(ReadLong(Store(), "TuneX", 320)),
