@@ -388,6 +388,42 @@ TEST_F(PictureDocTest, DrawsThePictureAtEveryScale) {
   }
 }
 
+TEST_F(PictureDocTest, PrintingScalesTheWindowWidthToThePage) {
+  const wxImage picture = Blocks(1280, 960);
+  vantorelDoc* doc = OpenPng(picture, "blocks.png");
+  ASSERT_NE(nullptr, doc);
+  vantorelView* view = View(doc);
+  view->canvas->Scroll(64, 40);
+  const vt::view::Point s = Scroll(view);
+  const wxSize client = view->canvas->GetClientSize();
+  wxBitmap page(2 * client.x, 2 * client.y, 24);
+  {
+    wxMemoryDC dc(page);
+    view->IsPrinting = true;
+    view->OnDraw(&dc);
+    view->IsPrinting = false;
+  }
+  const wxImage printed = page.ConvertToImage();
+  // Window point (w) lands at page point (2w) and shows picture point (scroll + w).
+  for (wxPoint w : {wxPoint(12, 12), wxPoint(client.x / 2 + 4, client.y / 2 + 4)}) {
+    const int px = s.x + w.x, py = s.y + w.y;
+    EXPECT_EQ(picture.GetRed(px, py), printed.GetRed(2 * w.x, 2 * w.y)) << w.x;
+    EXPECT_EQ(picture.GetGreen(px, py), printed.GetGreen(2 * w.x, 2 * w.y)) << w.y;
+  }
+}
+
+TEST_F(PictureDocTest, CloseCommandClosesTheActivePicture) {
+  ASSERT_NE(nullptr, Open(dir.write("one.dib", ReceptionFile(1))));
+  ASSERT_NE(nullptr, Open(dir.write("two.dib", ReceptionFile(1))));
+  Command(ID_CLOSE);
+  Pump();
+  ASSERT_EQ(1u, Docs()->GetDocuments().GetCount());
+  EXPECT_TRUE(static_cast<wxDocument*>(Docs()->GetDocuments().GetFirst()->GetData())
+                  ->GetFilename()
+                  .EndsWith("one.dib"));
+  EXPECT_TRUE(messages.texts.empty());  // nothing is modified, so nothing to ask
+}
+
 TEST_F(PictureDocTest, ContextMenuHasItsEightEntries) {
   std::unique_ptr<wxMenu> menu(MyCanvas::BuildContextMenu());
   std::vector<std::string> rows;
