@@ -294,48 +294,68 @@ void TallyIff(const Bytes& b, SizeTally& tally) {
   tally.MarkEmpty();
 }
 
-// Counts the strings of an XPM text outside comments and finds where the first
-// one starts. False when the text holds a NUL byte, a stray single quote, or
-// ends inside a string or comment: the decoder then scans past its buffer.
-bool ScanXpmStrings(const Bytes& b, std::size_t* strings, std::size_t* first) {
-  enum { kCode, kString, kComment } state = kCode;
-  *strings = 0;
-  for (std::size_t i = 0; i < b.size(); ++i) {
-    const std::uint8_t c = b.At(i);
-    if (c == 0) return false;
-    const bool next = i + 1 < b.size();
-    if (state == kString) {
-      if (c == '"') state = kCode;
-    } else if (state == kComment) {
-      if (c == '*' && next && b.At(i + 1) == '/') {
-        state = kCode;
-        ++i;
+// The XPM text as the decoder keeps it after dropping comments, dropped the way
+// it does: quoted text (with backslash escapes, in double or single quotes) is
+// skipped, and the character right after a comment is not looked at. False
+// where the decoder would read past the end of its buffer.
+bool DropXpmComments(std::string& t) {
+  std::size_t p = 0;
+  while (p < t.size()) {
+    const char c = t[p];
+    if (c == '"' || c == '\'') {
+      for (++p; p < t.size(); ++p) {
+        if (t[p] == c && t[p - 1] != '\\') break;
       }
-    } else if (c == '"') {
-      if ((*strings)++ == 0) *first = i + 1;
-      state = kString;
-    } else if (c == '/' && next && b.At(i + 1) == '*') {
-      state = kComment;
-      ++i;
-    } else if (c == '\'') {
-      return false;
+      if (p >= t.size()) return true;
+      ++p;
+    } else if (c == '/' && p + 1 < t.size() && t[p + 1] == '*') {
+      const std::size_t end = t.find("*/", p + 2);
+      if (end == std::string::npos) return false;
+      t.erase(p, end + 2 - p);
+      if (p >= t.size()) return false;
+      ++p;
+    } else {
+      ++p;
     }
   }
-  return state == kCode;
+  return true;
+}
+
+// The double-quoted strings the decoder takes as lines: from each quote to the
+// next, then one character skipped. False where it would read past its buffer.
+bool SplitXpmStrings(const std::string& t, std::vector<std::string>* strings) {
+  std::size_t p = 0;
+  while (p < t.size()) {
+    if (t[p] != '"') {
+      ++p;
+      continue;
+    }
+    const std::size_t q = t.find('"', p + 1);
+    if (q == std::string::npos || q + 1 >= t.size()) return false;
+    strings->push_back(t.substr(p + 1, q - p - 1));
+    p = q + 2;
+  }
+  return true;
 }
 
 // "w h colours chars-per-pixel" in the first string; the file must hold the
 // strings that header promises, since the decoder indexes them without checks.
 void TallyXpm(const Bytes& b, SizeTally& tally) {
-  std::size_t strings = 0, first = 0;
-  if (!ScanXpmStrings(b, &strings, &first) || strings == 0) return tally.MarkEmpty();
-  std::size_t pos = first;
-  const std::int64_t width = NextNumber(b, pos, false);
-  const std::int64_t height = NextNumber(b, pos, false);
-  const std::int64_t colours = NextNumber(b, pos, false);
-  const std::int64_t cpp = NextNumber(b, pos, false);
+  std::string text;
+  for (std::size_t i = 0; i < b.size() && b.At(i) != 0; ++i) text.push_back(static_cast<char>(b.At(i)));
+  std::vector<std::string> strings;
+  if (text.size() != b.size() || !DropXpmComments(text) || !SplitXpmStrings(text, &strings) ||
+      strings.empty()) {
+    return tally.MarkEmpty();
+  }
+  const Bytes header(reinterpret_cast<const std::uint8_t*>(strings[0].data()), strings[0].size());
+  std::size_t pos = 0;
+  const std::int64_t width = NextNumber(header, pos, false);
+  const std::int64_t height = NextNumber(header, pos, false);
+  const std::int64_t colours = NextNumber(header, pos, false);
+  const std::int64_t cpp = NextNumber(header, pos, false);
   const bool sane = colours >= 1 && colours <= (1 << 24) && cpp >= 1 && cpp <= 8 &&
-                    static_cast<std::int64_t>(strings) >= 1 + colours + height;
+                    static_cast<std::int64_t>(strings.size()) >= 1 + colours + height;
   if (!sane) return tally.MarkEmpty();
   tally.Add(width, height);
 }
@@ -409,6 +429,13 @@ PictureCheck CheckPicture(const std::uint8_t* data, std::size_t size) {
   SizeTally tally;
   TallyFormat(check.format, bytes, tally);
   check.verdict = tally.Verdict();
+  // TGA has no signature: its first bytes can look like a cursor or PCX header.
+  if (check.verdict == SizeVerdict::kEmpty && check.format != PictureFormat::kTga &&
+      LooksLikeTga(bytes)) {
+    SizeTally tga;
+    TallyFormat(PictureFormat::kTga, bytes, tga);
+    if (tga.Verdict() != SizeVerdict::kEmpty) check = {PictureFormat::kTga, tga.Verdict()};
+  }
   return check;
 }
 

@@ -74,6 +74,34 @@ TEST(LoadPicture, ReceptionFileShowsRowOneOnTopInGrey) {
   }
 }
 
+TEST(LoadPicture, OpensEveryFormatTheLibraryWrites) {
+  // The header checks must not refuse real pictures (noise, so no file is under 2048 bytes).
+  wxImage picture(96, 80);
+  for (int y = 0; y < 80; ++y) {
+    for (int x = 0; x < 96; ++x) {
+      const unsigned v = static_cast<unsigned>(x * 2654435761u) ^ static_cast<unsigned>(y * 40503u);
+      picture.SetRGB(x, y, v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+    }
+  }
+  const struct {
+    const char* name;
+    wxBitmapType type;
+  } formats[] = {{"bmp", wxBITMAP_TYPE_BMP}, {"png", wxBITMAP_TYPE_PNG},
+                 {"jpg", wxBITMAP_TYPE_JPEG}, {"pcx", wxBITMAP_TYPE_PCX},
+                 {"pnm", wxBITMAP_TYPE_PNM},  {"tif", wxBITMAP_TYPE_TIFF},
+                 {"xpm", wxBITMAP_TYPE_XPM},  {"tga", wxBITMAP_TYPE_TGA},
+                 {"ico", wxBITMAP_TYPE_ICO},  {"cur", wxBITMAP_TYPE_CUR}};
+  vt::test::TempDir dir;
+  for (const auto& f : formats) {
+    const std::string path = dir.file(std::string("picture.") + f.name);
+    ASSERT_TRUE(picture.SaveFile(path, f.type)) << f.name;
+    const vt::picture::LoadedPicture loaded = vt::picture::LoadPicture(path);
+    EXPECT_EQ(LoadStatus::kLoaded, loaded.status) << f.name;
+    EXPECT_EQ(96, loaded.image.GetWidth()) << f.name;
+    EXPECT_EQ(80, loaded.image.GetHeight()) << f.name;
+  }
+}
+
 TEST(LoadPicture, TruncatedReceptionFileDoesNotReadPastItsData) {
   // The header promises 2400 rows; only two are there.
   vt::test::TempDir dir;
