@@ -338,24 +338,40 @@ bool SplitXpmStrings(const std::string& t, std::vector<std::string>* strings) {
   return true;
 }
 
-// "w h colours chars-per-pixel" in the first string; the file must hold the
-// strings that header promises, since the decoder indexes them without checks.
-void TallyXpm(const Bytes& b, SizeTally& tally) {
+// The lines of an XPM picture: its strings outside comments, each split at
+// newlines. Empty when the text is unusable (a NUL byte, an unclosed comment or string).
+std::vector<std::string> ReadXpmLines(const Bytes& b) {
   std::string text;
   for (std::size_t i = 0; i < b.size() && b.At(i) != 0; ++i) text.push_back(static_cast<char>(b.At(i)));
   std::vector<std::string> strings;
-  if (text.size() != b.size() || !DropXpmComments(text) || !SplitXpmStrings(text, &strings) ||
-      strings.empty()) {
-    return tally.MarkEmpty();
+  if (text.size() != b.size() || !DropXpmComments(text) || !SplitXpmStrings(text, &strings)) {
+    return {};
   }
-  const Bytes header(reinterpret_cast<const std::uint8_t*>(strings[0].data()), strings[0].size());
+  std::vector<std::string> lines;
+  for (const std::string& s : strings) {
+    std::size_t start = 0, end = 0;
+    while ((end = s.find('\n', start)) != std::string::npos) {
+      lines.push_back(s.substr(start, end - start));
+      start = end + 1;
+    }
+    lines.push_back(s.substr(start));
+  }
+  return lines;
+}
+
+// "w h colours chars-per-pixel" in the first line; the file must hold the
+// lines that header promises, since the decoder indexes them without checks.
+void TallyXpm(const Bytes& b, SizeTally& tally) {
+  const std::vector<std::string> lines = ReadXpmLines(b);
+  if (lines.empty()) return tally.MarkEmpty();
+  const Bytes header(reinterpret_cast<const std::uint8_t*>(lines[0].data()), lines[0].size());
   std::size_t pos = 0;
   const std::int64_t width = NextNumber(header, pos, false);
   const std::int64_t height = NextNumber(header, pos, false);
   const std::int64_t colours = NextNumber(header, pos, false);
   const std::int64_t cpp = NextNumber(header, pos, false);
   const bool sane = colours >= 1 && colours <= (1 << 24) && cpp >= 1 && cpp <= 8 &&
-                    static_cast<std::int64_t>(strings.size()) >= 1 + colours + height;
+                    static_cast<std::int64_t>(lines.size()) >= 1 + colours + height;
   if (!sane) return tally.MarkEmpty();
   tally.Add(width, height);
 }
@@ -408,6 +424,10 @@ SizeVerdict JudgeSize(std::int64_t width, std::int64_t height) {
     return SizeVerdict::kTooLarge;
   }
   return SizeVerdict::kFits;
+}
+
+std::vector<std::string> XpmLines(const std::uint8_t* data, std::size_t size) {
+  return ReadXpmLines(Bytes(data, size));
 }
 
 std::vector<std::uint8_t> CanonicalPnm(const std::uint8_t* data, std::size_t size) {

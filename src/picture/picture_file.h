@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace vt::picture {
@@ -38,6 +39,11 @@ PictureCheck CheckPicture(const std::uint8_t* data, std::size_t size);
 // A PNM picture with its header rewritten as "Pn\nW H\nMAX\n": the decoder
 // misreads other legal layouts of the header. Empty when the header is unusable.
 std::vector<std::uint8_t> CanonicalPnm(const std::uint8_t* data, std::size_t size);
+
+// The lines of an XPM picture (its strings outside comments), read without
+// the library's own text parser, which can run past its buffer on broken files.
+// Empty when the text is unusable.
+std::vector<std::string> XpmLines(const std::uint8_t* data, std::size_t size);
 
 // The verdict for one width x height claim.
 SizeVerdict JudgeSize(std::int64_t width, std::int64_t height);

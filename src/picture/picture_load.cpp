@@ -3,6 +3,7 @@
 #include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
+#include <wx/xpmdecod.h>
 
 #include <filesystem>
 #include <fstream>
@@ -32,6 +33,15 @@ wxBitmapType HandlerType(PictureFormat format) {
     case PictureFormat::kUnknown: break;
   }
   return wxBITMAP_TYPE_INVALID;
+}
+
+// XPM goes straight to the decoder's line reader (see XpmLines).
+wxImage DecodeXpm(const std::uint8_t* data, std::size_t size) {
+  const std::vector<std::string> lines = XpmLines(data, size);
+  std::vector<const char*> pointers;
+  for (const std::string& line : lines) pointers.push_back(line.c_str());
+  pointers.push_back(nullptr);
+  return wxXPMDecoder().ReadData(pointers.data());
 }
 
 LoadedPicture Status(LoadStatus status) {
@@ -65,9 +75,14 @@ LoadedPicture DecodePicture(const std::uint8_t* data, std::size_t size) {
     data = canonical.data();
     size = canonical.size();
   }
-  wxMemoryInputStream stream(data, size);
   wxImage image;
-  if (!image.LoadFile(stream, type) || !image.IsOk()) return Status(LoadStatus::kEmpty);
+  if (check.format == PictureFormat::kXpm) {
+    image = DecodeXpm(data, size);
+  } else {
+    wxMemoryInputStream stream(data, size);
+    if (!image.LoadFile(stream, type)) image = wxImage();
+  }
+  if (!image.IsOk()) return Status(LoadStatus::kEmpty);
   // The decoder's own idea of the size must agree with what was checked.
   const SizeVerdict decoded = JudgeSize(image.GetWidth(), image.GetHeight());
   if (decoded != SizeVerdict::kFits) {
