@@ -342,7 +342,8 @@ bool SplitXpmStrings(const std::string& t, std::vector<std::string>* strings) {
 // newlines. Empty when the text is unusable (a NUL byte, an unclosed comment or string).
 std::vector<std::string> ReadXpmLines(const Bytes& b) {
   std::string text;
-  for (std::size_t i = 0; i < b.size() && b.At(i) != 0; ++i) text.push_back(static_cast<char>(b.At(i)));
+  for (std::size_t i = 0; i < b.size() && b.At(i) != 0; ++i)
+    text.push_back(static_cast<char>(b.At(i)));
   std::vector<std::string> strings;
   if (text.size() != b.size() || !DropXpmComments(text) || !SplitXpmStrings(text, &strings)) {
     return {};
@@ -382,7 +383,7 @@ PictureFormat Identify(const Bytes& b) {
   if (b.U8(0) == 0xFF && b.U8(1) == 0xD8) return PictureFormat::kJpeg;
   if (b.Matches(0, "GIF8")) return PictureFormat::kGif;
   if (b.Matches(0, "II*") && b.U8(3) == 0) return PictureFormat::kTiff;
-  if (b.U8(0) == 'M' && b.U8(1) == 'M' && b.U8(2) == 0 && b.U8(3) == '*') return PictureFormat::kTiff;
+  if (b.Matches(0, "MM") && b.U8(2) == 0 && b.U8(3) == '*') return PictureFormat::kTiff;
   if (b.Matches(0, "FORM") && b.Matches(8, "ILBM")) return PictureFormat::kIff;
   if (b.Matches(0, "RIFF") && b.Matches(8, "ACON")) return PictureFormat::kAni;
   if (b.U16le(0) == 0 && b.U16le(2) == 1) return PictureFormat::kIco;

@@ -19,7 +19,9 @@ constexpr std::uintmax_t kMaxFileBytes = 256u * 1024u * 1024u;
 constexpr std::int64_t kMaxSide = 32767;
 constexpr std::int64_t kMaxPixels = 50'000'000;
 
-enum class PictureFormat { kUnknown, kBmp, kIco, kCur, kAni, kPng, kJpeg, kGif, kPcx, kTga, kPnm, kTiff, kIff, kXpm };
+enum class PictureFormat {
+  kUnknown, kBmp, kIco, kCur, kAni, kPng, kJpeg, kGif, kPcx, kTga, kPnm, kTiff, kIff, kXpm
+};
 
 enum class SizeVerdict {
   kFits,      // every size the header claims can be decoded

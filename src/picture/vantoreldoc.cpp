@@ -153,7 +153,8 @@ void vantorelDoc::RestoreBuffer() {
   const size_t bytes = static_cast<size_t>(savex) * savey * 3;
   if (!BufferSaved || bytes == 0 || holdDIB.size() < bytes) return;
   m_hDIB = wxImage(savex, savey, false);
-  std::copy(holdDIB.begin(), holdDIB.begin() + static_cast<std::ptrdiff_t>(bytes), m_hDIB.GetData());
+  std::copy(holdDIB.begin(), holdDIB.begin() + static_cast<std::ptrdiff_t>(bytes),
+            m_hDIB.GetData());
   if (vantorelView* view = FirstPictureView()) view->ShowAtSize(savex, savey);
   BufferSaved = false;
 }

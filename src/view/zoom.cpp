@@ -9,6 +9,12 @@ namespace {
 
 int AtLeastZero(int v) { return v < 0 ? 0 : v; }
 
+// A canvas coordinate as a picture coordinate, in single precision.
+int PictureCoordinate(int canvas, int displayed, int picture) {
+  const float fraction = static_cast<float>(canvas) / static_cast<float>(std::max(displayed, 1));
+  return static_cast<int>(fraction * static_cast<float>(picture));
+}
+
 // Keeps a picture rectangle inside the picture and at least one pixel big.
 Rect ClampToPicture(Rect r, Extent picture) {
   r.x = std::clamp(r.x, 0, picture.width - 1);
@@ -22,8 +28,10 @@ Rect ClampToPicture(Rect r, Extent picture) {
 DrawPlan VisiblePart(Extent picture, double d, Point scroll, Extent client) {
   const int x0 = static_cast<int>(scroll.x / d);
   const int y0 = static_cast<int>(scroll.y / d);
-  const int x1 = std::min(picture.width, static_cast<int>(std::ceil((scroll.x + client.width) / d)));
-  const int y1 = std::min(picture.height, static_cast<int>(std::ceil((scroll.y + client.height) / d)));
+  const int x1 =
+      std::min(picture.width, static_cast<int>(std::ceil((scroll.x + client.width) / d)));
+  const int y1 =
+      std::min(picture.height, static_cast<int>(std::ceil((scroll.y + client.height) / d)));
   DrawPlan plan;
   plan.kind = DrawPlan::kPart;
   plan.source = ClampToPicture({x0, y0, x1 - x0, y1 - y0}, picture);
@@ -76,10 +84,8 @@ Point ZoomToolTarget(const Display& display, Extent picture, Point scroll, Point
   Point t;
   if (display.zoomfact == 2) {
     // Back to full size, centred on the picture point under the click.
-    const float zx = static_cast<float>(std::max(display.zoomx, 1));
-    const float zy = static_cast<float>(std::max(display.zoomy, 1));
-    const int qx = static_cast<int>(static_cast<float>(click.x) / zx * static_cast<float>(picture.width));
-    const int qy = static_cast<int>(static_cast<float>(click.y) / zy * static_cast<float>(picture.height));
+    const int qx = PictureCoordinate(click.x, display.zoomx, picture.width);
+    const int qy = PictureCoordinate(click.y, display.zoomy, picture.height);
     t = {qx - client.width / 2, qy - client.height / 2};
   } else {
     // Doubling moves the clicked canvas point c to 2c; this keeps it under the pointer.

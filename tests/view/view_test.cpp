@@ -470,10 +470,12 @@ TEST_F(PictureDocTest, ScreenshotOfOpenPictures) {
   Command(ID_ZOOMIN);
   Mouse(View(chart), wxEVT_LEFT_DCLICK, {100, 100});
   Pump(1500);
-  EXPECT_EQ(0, wxExecute(wxString("/usr/bin/import -window root ") + shot + "-chart.png", wxEXEC_SYNC));
+  EXPECT_EQ(
+      0, wxExecute(wxString("/usr/bin/import -window root ") + shot + "-chart.png", wxEXEC_SYNC));
   View(fax)->frame->Activate();
   Pump(1500);
-  EXPECT_EQ(0, wxExecute(wxString("/usr/bin/import -window root ") + shot + "-fax.png", wxEXEC_SYNC));
+  EXPECT_EQ(0,
+            wxExecute(wxString("/usr/bin/import -window root ") + shot + "-fax.png", wxEXEC_SYNC));
 }
 
 }  // namespace

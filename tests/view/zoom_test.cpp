@@ -63,7 +63,8 @@ TEST(Zoom, InDoublesFromFullSizeUpToItsLimit) {
 TEST(Zoom, ToolKeepsTheClickedPointUnderThePointerWhenDoubling) {
   // Canvas point (300, 200) with the window scrolled to (100, 50): it lies at
   // window (200, 150) and moves to canvas (600, 400) after doubling.
-  const Point t = vt::view::ZoomToolTarget({1280, 2400, 1}, kFax, {100, 50}, {300, 200}, {800, 600});
+  const Point t =
+      vt::view::ZoomToolTarget({1280, 2400, 1}, kFax, {100, 50}, {300, 200}, {800, 600});
   EXPECT_EQ(401, t.x);
   EXPECT_EQ(251, t.y);
 }
