@@ -57,6 +57,9 @@ bool CSoundIn::CheckBuffers() {
   if (!data.buffready[b].load(std::memory_order_acquire)) return false;
   const SAMPLE* src = data.wkbuff[b];
   const int frames = data.blockFrames[b];
+  // Never overwrite samples the decoder has not read yet: the block waits until
+  // there is room (a recording then waits; a live device drops its next block).
+  if (rifcounter4 - rifcounter3 + frames > kRingSize) return false;
   for (int i = 0; i < frames; ++i) {
     *wkriff1++ = RingByte(src[2 * i], src[2 * i + 1]);
     ++rifcounter1;

@@ -122,8 +122,9 @@ class CSoundIn {
   unsigned char* riff = nullptr;
   int rifcounter1 = 0;
   int rifcounter = 0;
-  int rifcounter4 = 0;
-  int rifcounter3 = 0;
+  // Totals since open; 64 bits so that days of unattended telex never overflow them.
+  long long rifcounter4 = 0;
+  long long rifcounter3 = 0;
 
  private:
   bool OpenDevice();

@@ -14,6 +14,7 @@
 #include "fax/gui/config.h"
 #include "fax/reception_rules.h"
 #include "radio/radiosetup.h"
+#include "picture_match.h"
 #include "test_support.h"
 #include "wefaxgen.h"
 #include "ui/vantorelrc_wdr.h"
@@ -270,6 +271,79 @@ TEST(StatusDisplay, IdleFieldsAndDialog) {
   wxCommandEvent status(wxEVT_MENU, ID_STATUS);
   wxTEST_DIALOG(Frame()->OnFaxReceivestatus(status), ReadStatus(&seen));
   EXPECT_EQ(seen, "Normal Receive|IDLE|28 Minutes|Status");
+}
+
+}  // namespace
+
+namespace {
+
+// What a user does: a broadcast recording (common 1500/2300 Hz tones, so shifted
+// by 100 Hz) stands in for the demodulator; a reception starts, by hand or from
+// the start tone; the recording plays to its stop tone. The picture is saved
+// under its serial name and opens as a document. Returns the saved rows.
+vt::test::Plane ReceiveBroadcast(const vt::GreyPicture& chart, bool autostart) {
+  vt::WefaxParams params;
+  params.sampleRate = 11025;
+  params.phasingLines = 20;
+  params.blackSeconds = 2;
+  params.leadSeconds = 1.3;
+  const std::string wav = Home() + "broadcast.wav";
+  std::string error;
+  EXPECT_TRUE(vt::WriteWav(wav, vt::GenerateWefax(chart, params), params.sampleRate, error)) << error;
+
+  const std::string old = std::string(Store()->Read("SerialNo", "99999").utf8_str());
+  const wxString expectedStart =
+      wxGetApp().DefDir + wxString::Format("%i ", vt::fax::NextSerialNumber(old));
+  const size_t docs = DocumentCount();
+  Frame()->sc.SetAudioFile(wav, 100, false);
+  if (autostart) {
+    Frame()->StartAutostartReception();
+  } else {
+    wxCommandEvent receive(wxEVT_MENU, ID_RECIEVE);
+    Frame()->OnFaxReceivefax(receive);
+  }
+  EXPECT_TRUE(Frame()->IsReceiving);
+  // The timer is not waited for: each tick runs at once, the recording as fast as it drains.
+  Frame()->tk->Stop();
+  for (int tick = 0; tick < 2000 && Frame()->IsReceiving; ++tick) {
+    Frame()->tk->Notify();
+    Frame()->tk->Stop();
+  }
+  EXPECT_FALSE(Frame()->IsReceiving) << "the stop tone ends the reception";
+  EXPECT_EQ(Frame()->fax.EndReason, vt::fax::FaxEnd::StopTone);
+  EXPECT_EQ(Frame()->fax.PhasingFound, autostart);
+
+  EXPECT_TRUE(Frame()->name.StartsWith(expectedStart)) << Frame()->name;
+  EXPECT_TRUE(Frame()->name.EndsWith(".dib"));
+  EXPECT_TRUE(wxFileExists(Frame()->name));
+  EXPECT_EQ(DocumentCount(), docs + 1);
+  wxDocument* opened = wxGetApp().m_docManager->GetCurrentDocument();
+  EXPECT_TRUE(opened != nullptr && opened->GetFilename() == Frame()->name);
+  wxGetApp().m_docManager->CloseDocuments(true);
+  return vt::test::ReadReceptionFile(std::string(Frame()->name.utf8_str()));
+}
+
+TEST(ReceptionEndToEnd, AutostartChartIsAlignedStraightAndFaithful) {
+  const vt::GreyPicture chart = vt::MakeTestChart(vt::PixelsPerLine(576), 120);
+  const vt::test::Plane got = ReceiveBroadcast(chart, true);
+  ASSERT_EQ(got.width, 1280);
+  const vt::test::Plane want = vt::test::Expected(chart, 80);
+  ASSERT_GE(got.height, want.height * 95 / 100);
+  const vt::test::Fit fit = vt::test::Locate(got, want);
+  EXPECT_LE(std::abs(fit.dx), 16) << "left edge";
+  EXPECT_LE(std::abs(fit.dxTop - fit.dxBottom), 2) << "slant";
+  EXPECT_GT(fit.correlation, 0.9);
+}
+
+// By hand the picture starts wherever the stream began (no phasing): all of it
+// is there, start tone and phasing lines included, and it is saved and opened.
+TEST(ReceptionEndToEnd, ManualReceptionKeepsEverythingFromTheStart) {
+  const vt::GreyPicture chart = vt::MakeTestChart(vt::PixelsPerLine(576), 120);
+  const vt::test::Plane got = ReceiveBroadcast(chart, false);
+  ASSERT_EQ(got.width, 1280);
+  // 16.3 s of lead, start tone and phasing (33 lines) and 120 picture lines, at
+  // 2 rows for every 3 lines.
+  EXPECT_GE(got.height, 2 * (33 + 120) / 3 - 4);
 }
 
 }  // namespace

@@ -122,6 +122,27 @@ TEST(Ring, ReaderNeverPassesTheWriter) {
   EXPECT_EQ(sc.riff, sc.wkriff1);
 }
 
+TEST(Ring, UnreadSamplesAreNeverOverwritten) {
+  CSoundIn sc;
+  ArmRing(sc);
+  const int samples = kFramesPerBlock / 2;
+  long next = 0;
+  // Ten blocks fill 882000 of the ring's 900002 bytes; the eleventh must wait.
+  for (int block = 0; block < 10; ++block) {
+    const auto frames = PatternFrames(next, samples);
+    next += samples;
+    ASSERT_TRUE(sc.DeliverBlock(frames.data(), kFramesPerBlock));
+    ASSERT_TRUE(sc.CheckBuffers());
+  }
+  const auto eleventh = PatternFrames(next, samples);
+  ASSERT_TRUE(sc.DeliverBlock(eleventh.data(), kFramesPerBlock));
+  EXPECT_FALSE(sc.CheckBuffers()) << "the block would overwrite unread samples";
+  short s = 0;
+  for (int i = 0; i < samples; ++i) ASSERT_TRUE(sc.ReadSample(s));
+  EXPECT_TRUE(sc.CheckBuffers()) << "one block read: room again";
+  EXPECT_EQ(ReadPattern(sc, samples), next + samples) << "everything still arrives in order";
+}
+
 TEST(Ring, NothingIsDrainedBeforeOpen) {
   CSoundIn sc;
   ASSERT_TRUE(sc.bTerminate);

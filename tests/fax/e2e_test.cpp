@@ -12,106 +12,27 @@
 #include "fax/faxdecoder.h"
 #include "fax/skew.h"
 #include "fax_feed.h"
+#include "picture_match.h"
 #include "test_support.h"
 #include "wefaxgen.h"
 
 namespace vt::fax {
 namespace {
 
-// A grey picture as doubles, rows top-down.
-struct Plane {
-  int width = 0, height = 0;
-  std::vector<double> v;
-  double at(int x, int y) const { return v[static_cast<size_t>(y) * width + x]; }
-};
+using vt::test::Fit;
+using vt::test::Locate;
+using vt::test::Plane;
+using vt::test::ReadReceptionFile;
+
+Plane Expected(const GreyPicture& chart, int rows) {
+  return vt::test::Expected(chart, rows, kLineSlots);
+}
 
 // Rows 1 .. pixy - 2 of the reception image, as the reception file holds them.
 Plane Received(const FaxImage& image, unsigned long pixy) {
   Plane p{image.width, SavedRows(image, pixy), {}};
   for (int y = 1; y <= p.height; ++y) p.v.insert(p.v.end(), image.Row(y), image.Row(y) + image.width);
   return p;
-}
-
-// The source chart as the receiver should show it: 1280 slots per line and
-// `rows` rows (linear interpolation between lines).
-Plane Expected(const GreyPicture& chart, int rows) {
-  Plane p{kLineSlots, rows, {}};
-  std::vector<std::vector<uint8_t>> lines;
-  for (int y = 0; y < chart.height; ++y) lines.push_back(ResampleRow(&chart.pixels[static_cast<size_t>(y) * chart.width], chart.width, kLineSlots));
-  const double f = static_cast<double>(chart.height) / rows;
-  for (int j = 0; j < rows; ++j) {
-    const double y = std::clamp((j + 0.5) * f - 0.5, 0.0, chart.height - 1.0);
-    const int y0 = static_cast<int>(y), y1 = std::min(y0 + 1, chart.height - 1);
-    const double w = y - y0;
-    for (int x = 0; x < kLineSlots; ++x) p.v.push_back((1 - w) * lines[y0][x] + w * lines[y1][x]);
-  }
-  return p;
-}
-
-// Pearson correlation of `rows` rows of a (from row ay, shifted right by dx,
-// wrapping) against b (from row by).
-double Correlation(const Plane& a, int ay, int dx, const Plane& b, int by, int rows) {
-  double sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
-  int n = 0;
-  for (int y = 0; y < rows; ++y) {
-    for (int x = 0; x < b.width; ++x) {
-      const double va = a.at((x + dx + a.width) % a.width, ay + y), vb = b.at(x, by + y);
-      sa += va, sb += vb, saa += va * va, sbb += vb * vb, sab += va * vb;
-      ++n;
-    }
-  }
-  const double cov = sab - sa * sb / n, da = saa - sa * sa / n, db = sbb - sb * sb / n;
-  return da > 0 && db > 0 ? cov / std::sqrt(da * db) : 0;
-}
-
-std::vector<double> RowMeans(const Plane& p) {
-  std::vector<double> m(p.height);
-  for (int y = 0; y < p.height; ++y) {
-    m[y] = std::accumulate(p.v.begin() + static_cast<long>(y) * p.width, p.v.begin() + static_cast<long>(y + 1) * p.width, 0.0) / p.width;
-  }
-  return m;
-}
-
-// Where the expected picture sits in the received one.
-struct Fit {
-  int dy = 0;       // first received row of the picture
-  int dx = 0;       // received column of the picture's left edge
-  int dxTop = 0, dxBottom = 0;  // the same from the top and bottom thirds
-  int rows = 0;                 // rows compared
-  double correlation = 0;
-};
-
-int BestShift(const Plane& got, int gy, const Plane& want, int wy, int rows) {
-  int best = 0;
-  double bestC = -2;
-  for (int dx = -100; dx <= 100; ++dx) {
-    const double c = Correlation(got, gy, dx, want, wy, rows);
-    if (c > bestC) bestC = c, best = dx;
-  }
-  return best;
-}
-
-// The reception ends inside the stop tone, so the picture's last rows may be
-// missing: at least 95 % of them must be there.
-Fit Locate(const Plane& got, const Plane& want) {
-  Fit fit;
-  // Vertical place from the row means, horizontal shift from whole rows.
-  const std::vector<double> gm = RowMeans(got), wm = RowMeans(want);
-  const int minRows = want.height * 95 / 100;
-  double bestC = -1e300;
-  for (int dy = 0; dy + minRows <= got.height; ++dy) {
-    const int rows = std::min(want.height, got.height - dy);
-    double c = 0;
-    for (int y = 0; y < rows; ++y) c -= std::fabs(gm[dy + y] - wm[y]);
-    c /= rows;
-    if (c > bestC) bestC = c, fit.dy = dy, fit.rows = rows;
-  }
-  const int third = fit.rows / 3;
-  fit.dx = BestShift(got, fit.dy, want, 0, fit.rows);
-  fit.dxTop = BestShift(got, fit.dy, want, 0, third);
-  fit.dxBottom = BestShift(got, fit.dy + 2 * third, want, 2 * third, third);
-  fit.correlation = Correlation(got, fit.dy, fit.dx, want, 0, fit.rows);
-  return fit;
 }
 
 struct Decoded {
@@ -216,24 +137,6 @@ DecodeRun Decode(const std::string& args) {
   const int st = pclose(p);
   run.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
   return run;
-}
-
-// The rows of a reception file, top-down.
-Plane ReadReceptionFile(const std::string& path) {
-  const std::string b = vt::test::ReadFile(path);
-  Plane p;
-  if (b.size() < 1078) return p;
-  auto u32 = [&](size_t at) {
-    return static_cast<int>(static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
-                            static_cast<uint8_t>(b[at + 2]) << 16);
-  };
-  p.width = u32(18);
-  p.height = u32(22);
-  if (b.size() != 1078 + static_cast<size_t>(p.width) * p.height) return Plane{};
-  for (int y = p.height - 1; y >= 0; --y) {
-    for (int x = 0; x < p.width; ++x) p.v.push_back(static_cast<uint8_t>(b[1078 + static_cast<size_t>(y) * p.width + x]));
-  }
-  return p;
 }
 
 // A broadcast with the common 1500/2300 Hz tones, as other modulators send it.

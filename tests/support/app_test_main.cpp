@@ -5,6 +5,8 @@
 // a test installs its own recorder.
 #include <gtest/gtest.h>
 
+#include "gui_restart.h"
+
 #include <wx/wx.h>
 
 #include <cstdlib>
@@ -35,6 +37,7 @@ std::string MakeHome() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const vt::test::GuiRestart restart(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
   const std::string home = MakeHome();
@@ -55,6 +58,9 @@ int main(int argc, char** argv) {
   int appArgc = static_cast<int>(args.size());
   wxApp::SetInstance(new vantorelApp);
   if (!wxEntryStart(appArgc, args.data())) {
+    std::error_code ec;
+    std::filesystem::remove_all(home, ec);
+    restart.RestartOnce();
     fprintf(stderr, "no display: application tests need an X server (run under xvfb-run -a)\n");
     return 1;
   }

@@ -4,6 +4,8 @@
 // failure instead of a modal dialog, and wx log messages go to stderr.
 #include <gtest/gtest.h>
 
+#include "gui_restart.h"
+
 #include <wx/wx.h>
 
 #include <cstdlib>
@@ -31,6 +33,7 @@ void IsolateHome() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const vt::test::GuiRestart restart(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
   IsolateHome();
@@ -39,6 +42,9 @@ int main(int argc, char** argv) {
   wxApp::GTKSuppressDiagnostics();
   wxApp::SetInstance(new BareTestApp);
   if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+    std::error_code ec;
+    std::filesystem::remove_all(home, ec);
+    restart.RestartOnce();
     fprintf(stderr, "no display: GUI tests need an X server (run under xvfb-run -a)\n");
     return 1;
   }
