@@ -5,6 +5,9 @@
 #include <wx/init.h>
 #include <wx/log.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -114,6 +117,23 @@ TEST(LoadPicture, TruncatedReceptionFileDoesNotReadPastItsData) {
   } else {
     EXPECT_EQ(LoadStatus::kEmpty, loaded.status);
   }
+}
+
+TEST(DecodePicture, FilesTheFuzzerFoundAreHandledSafely) {
+  // Each once crashed or overran the image library; run under ASan in CI.
+  wxLogNull quiet;
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(VT_FUZZ_REGRESSIONS)) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const vt::picture::LoadedPicture loaded = vt::picture::DecodePicture(data, bytes.size());
+    if (loaded.status == LoadStatus::kLoaded) {
+      EXPECT_TRUE(loaded.image.IsOk()) << entry.path();
+    }
+    ++files;
+  }
+  EXPECT_GT(files, 0);
 }
 
 }  // namespace
