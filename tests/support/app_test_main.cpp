@@ -5,13 +5,10 @@
 // a test installs its own recorder.
 #include <gtest/gtest.h>
 
-#include "gui_restart.h"
-
 #include <wx/wx.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,28 +16,14 @@
 #include "app/messages.h"
 #include "app/vantorelapp.h"
 #include "app/vantorelfrm.h"
-
-namespace {
-
-std::string MakeHome() {
-  char tmpl[] = "/tmp/vantorel-app-XXXXXX";
-  const char* home = mkdtemp(tmpl);
-  if (home == nullptr) return "";
-  setenv("HOME", home, 1);
-  std::filesystem::create_directories(std::string(home) + "/.config/gtk-3.0");
-  std::ofstream(std::string(home) + "/.config/gtk-3.0/settings.ini")
-      << "[Settings]\ngtk-print-backends=file\n";
-  std::filesystem::create_directories(std::string(home) + "/vantorel");
-  return home;
-}
-
-}  // namespace
+#include "gui_start.h"
 
 int main(int argc, char** argv) {
   const vt::test::GuiRestart restart(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-  const std::string home = MakeHome();
+  const std::string home = vt::test::MakeTestHome("vantorel-app-");
+  std::filesystem::create_directories(home + "/vantorel");
   wxApp::GTKAllowDiagnosticsControl();
   wxApp::GTKSuppressDiagnostics();
 
@@ -58,17 +41,12 @@ int main(int argc, char** argv) {
   int appArgc = static_cast<int>(args.size());
   wxApp::SetInstance(new vantorelApp);
   if (!wxEntryStart(appArgc, args.data())) {
-    std::error_code ec;
-    std::filesystem::remove_all(home, ec);
+    vt::test::RemoveTestHome(home);
     restart.RestartOnce();
     fprintf(stderr, "no display: application tests need an X server (run under xvfb-run -a)\n");
     return 1;
   }
-  wxSetAssertHandler([](const wxString& file, int line, const wxString&, const wxString& cond,
-                        const wxString& msg) {
-    ADD_FAILURE_AT(file.utf8_str(), line) << cond << " " << msg;
-  });
-  delete wxLog::SetActiveTarget(new wxLogStderr);
+  vt::test::InstallWxTestHandlers();
   if (!wxTheApp->CallOnInit()) {
     fprintf(stderr, "the application refused to start\n");
     return 1;
@@ -84,7 +62,6 @@ int main(int argc, char** argv) {
   }
   wxTheApp->OnExit();
   wxEntryCleanup();
-  std::error_code ec;
-  if (home.rfind("/tmp/vantorel-app-", 0) == 0) std::filesystem::remove_all(home, ec);
+  vt::test::RemoveTestHome(home);
   return rc;
 }
