@@ -207,13 +207,27 @@ void TallyPcx(const Bytes& b, SizeTally& tally) {
   tally.Add(xmax - xmin + 1, ymax - ymin + 1);
 }
 
+// A TGA header the decoder can follow: a colour-mapped picture must bring its
+// palette (the decoder reads a missing one through a null pointer).
 bool LooksLikeTga(const Bytes& b) {
   if (!b.Has(0, 18)) return false;
   const int mapType = b.At(1), imageType = b.At(2), bpp = b.At(16);
-  const bool knownType = imageType == 1 || imageType == 2 || imageType == 3 || imageType == 9 ||
-                         imageType == 10 || imageType == 11;
-  const bool knownDepth = bpp == 8 || bpp == 15 || bpp == 16 || bpp == 24 || bpp == 32;
-  return mapType <= 1 && knownType && knownDepth;
+  const std::int64_t mapLength = b.U16le(5);
+  const int mapDepth = b.At(7);
+  switch (imageType) {
+    case 1:
+    case 9:
+      return mapType == 1 && mapLength >= 1 && mapLength <= 256 && bpp == 8 &&
+             (mapDepth == 15 || mapDepth == 16 || mapDepth == 24 || mapDepth == 32);
+    case 2:
+    case 10:
+      return mapType <= 1 && (bpp == 15 || bpp == 16 || bpp == 24 || bpp == 32);
+    case 3:
+    case 11:
+      return mapType <= 1 && (bpp == 8 || bpp == 16);
+    default:
+      return false;
+  }
 }
 
 bool IsSpace(std::uint8_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
