@@ -111,32 +111,45 @@ void TallyIcon(const Bytes& b, SizeTally& tally) {
   }
 }
 
-// RIFF "ACON": the step count sizes the decoder's tables; every "icon" chunk is an icon file.
+// RIFF "ACON", walked as the decoder walks it (a "LIST" is entered in place).
+// The step count sizes its frame table and every "icon" chunk is an icon file;
+// the first step must name an icon that is there, or the decoder indexes past
+// its list of pictures.
 void TallyAnimatedCursor(const Bytes& b, SizeTally& tally) {
-  bool sawHeader = false;
+  std::int64_t steps = 0, icons = 0;
+  std::size_t sequence = 0, sequenceLength = 0;
   std::size_t pos = 12;
   while (b.Has(pos, 8)) {
     const std::int64_t len = b.U32le(pos + 4);
     const std::size_t data = pos + 8;
+    if (b.Matches(pos, "LIST")) {
+      pos += 12;
+      continue;
+    }
     if (b.Matches(pos, "anih")) {
-      const std::int64_t steps = b.U32le(data + 8);
+      if (steps != 0) return tally.MarkEmpty();
+      steps = b.U32le(data + 8);
       const std::int64_t frames = b.U32le(data + 4);
       if (steps <= 0 || steps > 4096 || frames <= 0 || frames > 4096) return tally.MarkEmpty();
-      sawHeader = true;
-    } else if (b.Matches(pos, "LIST") && b.Matches(data, "fram")) {
-      const Bytes list = b.Slice(data, static_cast<std::size_t>(len));
-      std::size_t sub = 4;
-      while (list.Has(sub, 8)) {
-        const std::int64_t sublen = list.U32le(sub + 4);
-        if (list.Matches(sub, "icon")) {
-          TallyIcon(list.Slice(sub + 8, static_cast<std::size_t>(sublen)), tally);
-        }
-        sub += 8 + static_cast<std::size_t>(sublen) + (sublen & 1);
-      }
+    } else if (b.Matches(pos, "seq ")) {
+      sequence = data;
+      sequenceLength = static_cast<std::size_t>(len);
+    } else if (b.Matches(pos, "icon")) {
+      TallyIcon(b.Slice(data, static_cast<std::size_t>(len)), tally);
+      ++icons;
     }
     pos = data + static_cast<std::size_t>(len) + (len & 1);
   }
-  if (!sawHeader) tally.MarkEmpty();
+  if (steps == 0) return tally.MarkEmpty();
+  if (sequence == 0) {
+    if (steps != icons) tally.MarkEmpty();
+    return;
+  }
+  if (sequenceLength < 4 * static_cast<std::size_t>(steps)) return tally.MarkEmpty();
+  for (std::int64_t i = 0; i < steps; ++i) {
+    const std::int64_t index = b.U32le(sequence + 4 * static_cast<std::size_t>(i));
+    if (index < 0 || index >= icons) return tally.MarkEmpty();
+  }
 }
 
 bool IsSofMarker(int m) {
