@@ -194,8 +194,77 @@ std::size_t ColourTableBytes(std::int64_t flags) {
   return (flags & 0x80) ? 3u * (2u << (flags & 7)) : 0u;
 }
 
+// Joins the data sub-blocks starting at pos.
+std::vector<std::uint8_t> GatherSubBlocks(const Bytes& b, std::size_t pos) {
+  std::vector<std::uint8_t> data;
+  while (b.Has(pos, 1) && b.At(pos) != 0) {
+    const std::size_t len = b.At(pos);
+    for (std::size_t i = 1; i <= len && b.Has(pos + i, 1); ++i) data.push_back(b.At(pos + i));
+    pos += 1 + len;
+  }
+  return data;
+}
+
+// Reads GIF codes, least significant bit first.
+class CodeReader {
+ public:
+  explicit CodeReader(const std::vector<std::uint8_t>& data) : data_(data) {}
+  // False when fewer than `bits` bits are left.
+  bool Next(int bits, int* code) {
+    if (bit_ + static_cast<std::size_t>(bits) > 8 * data_.size()) return false;
+    *code = 0;
+    for (int i = 0; i < bits; ++i, ++bit_) {
+      if (data_[bit_ / 8] & (1u << (bit_ % 8))) *code |= 1 << i;
+    }
+    return true;
+  }
+
+ private:
+  const std::vector<std::uint8_t>& data_;
+  std::size_t bit_ = 0;
+};
+
+// Walks a frame's LZW codes without decoding them: every code must name a
+// string already in the table (or the one being made), and the frame must not
+// hold more pixels than it has room for. The library's decoder trusts the codes
+// and writes past its tables when they lie.
+bool LzwStreamIsSound(const std::vector<std::uint8_t>& data, int minSize, std::int64_t pixels) {
+  if (minSize < 2 || minSize > 8) return false;
+  const int clear = 1 << minSize, end = clear + 1;
+  std::vector<std::int64_t> length(4096, 1);
+  int next = clear + 2, size = minSize + 1, previous = -1, code = 0;
+  std::int64_t written = 0;
+  CodeReader reader(data);
+  while (reader.Next(size, &code)) {
+    if (code == clear) {
+      next = clear + 2;
+      size = minSize + 1;
+      previous = -1;
+      continue;
+    }
+    if (code == end) return true;
+    if (previous < 0) {
+      if (code > clear) return false;
+      written += 1;
+    } else {
+      if (code > next) return false;
+      const std::int64_t produced = code == next ? length[previous] + 1 : length[code];
+      written += produced;
+      if (next < 4096) {
+        length[next] = length[previous] + 1;
+        ++next;
+        if (next == (1 << size) && size < 12) ++size;
+      }
+    }
+    if (written > pixels) return false;
+    previous = code;
+  }
+  return true;
+}
+
 // Every frame of a GIF is decoded and kept, so all frames count. A file cut
-// short is refused: the decoder leaks its frame buffers on such files.
+// short is refused (the decoder leaks its frame buffers on such files), and so
+// is a frame whose codes would lead the decoder astray.
 void TallyGif(const Bytes& b, SizeTally& tally) {
   std::size_t pos = 13 + ColourTableBytes(b.U8(10));
   while (b.Has(pos, 1)) {
@@ -204,9 +273,15 @@ void TallyGif(const Bytes& b, SizeTally& tally) {
     if (kind == 0x21) {
       pos = SkipSubBlocks(b, pos + 2);
     } else if (kind == 0x2C) {
-      tally.Add(b.U16le(pos + 5), b.U16le(pos + 7));
-      pos += 10 + ColourTableBytes(b.U8(pos + 9)) + 1;
-      pos = SkipSubBlocks(b, pos);
+      const std::int64_t width = b.U16le(pos + 5), height = b.U16le(pos + 7);
+      tally.Add(width, height);
+      pos += 10 + ColourTableBytes(b.U8(pos + 9));
+      const std::int64_t minSize = b.U8(pos);
+      if (!LzwStreamIsSound(GatherSubBlocks(b, pos + 1), static_cast<int>(minSize),
+                            width * height)) {
+        return tally.MarkEmpty();
+      }
+      pos = SkipSubBlocks(b, pos + 1);
     } else {
       break;
     }
