@@ -296,25 +296,50 @@ void TallyPcx(const Bytes& b, SizeTally& tally) {
 }
 
 // A TGA header the decoder can follow: a colour-mapped picture must bring its
-// palette (the decoder reads a missing one through a null pointer).
+// palette of three-byte entries (the decoder reads a missing one through a
+// null pointer and always reads three bytes an entry).
 bool LooksLikeTga(const Bytes& b) {
   if (!b.Has(0, 18)) return false;
   const int mapType = b.At(1), imageType = b.At(2), bpp = b.At(16);
-  const std::int64_t mapLength = b.U16le(5);
+  const std::int64_t mapFirst = b.U16le(3), mapLength = b.U16le(5);
   const int mapDepth = b.At(7);
+  if (mapType > 1 || (mapType == 1 && (mapFirst != 0 || mapDepth != 24))) return false;
   switch (imageType) {
     case 1:
-    case 9:
-      return mapType == 1 && mapLength >= 1 && mapLength <= 256 && bpp == 8 &&
-             (mapDepth == 15 || mapDepth == 16 || mapDepth == 24 || mapDepth == 32);
+    case 9: return mapType == 1 && mapLength >= 1 && mapLength <= 256 && bpp == 8;
     case 2:
-    case 10:
-      return mapType <= 1 && (bpp == 15 || bpp == 16 || bpp == 24 || bpp == 32);
+    case 10: return bpp == 16 || bpp == 24 || bpp == 32;
     case 3:
-    case 11:
-      return mapType <= 1 && (bpp == 8 || bpp == 16);
-    default:
-      return false;
+    case 11: return bpp == 8 || bpp == 16;
+    default: return false;
+  }
+}
+
+// The pixels must all be in the file, and no run-length packet may reach past
+// the picture: the decoder copies whole packets without looking.
+bool TgaPixelsArePresent(const Bytes& b, std::int64_t pixels) {
+  const std::size_t bytesPerPixel = b.At(16) / 8;
+  const std::size_t palette = b.At(1) == 1 ? 3 * static_cast<std::size_t>(b.U16le(5)) : 0;
+  std::size_t pos = 18 + b.At(0) + palette;
+  if (b.At(2) < 9) return b.Has(pos, static_cast<std::size_t>(pixels) * bytesPerPixel);
+  std::int64_t remaining = pixels;
+  while (remaining > 0) {
+    if (!b.Has(pos, 1)) return false;
+    const std::uint8_t packet = b.At(pos);
+    const std::int64_t count = (packet & 0x7F) + 1;
+    if (count > remaining) return false;
+    pos += 1 + ((packet & 0x80) ? bytesPerPixel : static_cast<std::size_t>(count) * bytesPerPixel);
+    if (pos > b.size()) return false;
+    remaining -= count;
+  }
+  return true;
+}
+
+void TallyTga(const Bytes& b, SizeTally& tally) {
+  const std::int64_t width = b.U16le(12), height = b.U16le(14);
+  tally.Add(width, height);
+  if (JudgeSize(width, height) == SizeVerdict::kFits && !TgaPixelsArePresent(b, width * height)) {
+    tally.MarkEmpty();
   }
 }
 
@@ -514,7 +539,7 @@ void TallyFormat(PictureFormat format, const Bytes& b, SizeTally& tally) {
     case PictureFormat::kXpm: return TallyXpm(b, tally);
     case PictureFormat::kPcx: return TallyPcx(b, tally);
     case PictureFormat::kPnm: return TallyPnm(b, tally);
-    case PictureFormat::kTga: return tally.Add(b.U16le(12), b.U16le(14));
+    case PictureFormat::kTga: return TallyTga(b, tally);
     case PictureFormat::kUnknown: return tally.MarkEmpty();
   }
 }
