@@ -13,6 +13,11 @@
 #include <string>
 #include <thread>
 
+#include <sndfile.h>
+
+#include <cmath>
+#include <vector>
+
 #include "test_support.h"
 
 namespace {
@@ -134,6 +139,26 @@ TEST(ProgramRun, SecondInstanceEndsAtOnceAndWritesNothing) {
   EXPECT_FALSE(vt::test::FileExists(StorePath(home))) << "the refused instance wrote the store";
   first.join();
   EXPECT_TRUE(vt::test::FileExists(StorePath(home)));
+}
+
+// Closing the program while a reception runs ends it through the Stop path.
+TEST(ProgramRun, QuittingDuringAReceptionEndsItCleanly) {
+  TempDir home;
+  std::vector<short> tone(22050 * 30);
+  for (size_t i = 0; i < tone.size(); ++i)
+    tone[i] = static_cast<short>(10000 * std::sin(2 * M_PI * 2000.0 * i / 22050.0));
+  SF_INFO info{};
+  info.samplerate = 22050;
+  info.channels = 1;
+  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+  SNDFILE* file = sf_open(home.file("tone.wav").c_str(), SFM_WRITE, &info);
+  ASSERT_NE(file, nullptr);
+  sf_write_short(file, tone.data(), static_cast<sf_count_t>(tone.size()));
+  sf_close(file);
+  ASSERT_EQ(RunProgram(home, "--audio-file '" + home.file("tone.wav") + "' --receive", 6000), 0)
+      << vt::test::ReadFile(home.file("out.log"));
+  EXPECT_EQ(ReadStore(home)["TimerOn"], "OFF");
+  EXPECT_EQ(ReadStore(home)["SerialNo"], "") << "waiting for a start tone, nothing was saved";
 }
 
 }  // namespace
