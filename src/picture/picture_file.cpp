@@ -224,47 +224,74 @@ class CodeReader {
   std::size_t bit_ = 0;
 };
 
-// Walks a frame's LZW codes without decoding them: every code must name a
-// string already in the table (or the one being made), and the frame must not
-// hold more pixels than it has room for. The library's decoder trusts the codes
-// and writes past its tables when they lie.
-bool LzwStreamIsSound(const std::vector<std::uint8_t>& data, int minSize, std::int64_t pixels) {
+// Decodes one frame's LZW codes into palette indices, filling `indices` as far
+// as the codes go. False on a code that names no string.
+bool DecodeLzw(const std::vector<std::uint8_t>& data, int minSize,
+               std::vector<std::uint8_t>& indices) {
   if (minSize < 2 || minSize > 8) return false;
   const int clear = 1 << minSize, end = clear + 1;
-  std::vector<std::int64_t> length(4096, 1);
+  std::vector<int> prefix(4096, 0);
+  std::vector<std::uint8_t> suffix(4096, 0), first(4096, 0);
+  for (int i = 0; i < clear; ++i) suffix[i] = first[i] = static_cast<std::uint8_t>(i);
   int next = clear + 2, size = minSize + 1, previous = -1, code = 0;
-  std::int64_t written = 0;
+  std::size_t written = 0;
+  std::vector<std::uint8_t> string;
   CodeReader reader(data);
-  while (reader.Next(size, &code)) {
+  while (written < indices.size() && reader.Next(size, &code)) {
     if (code == clear) {
       next = clear + 2;
       size = minSize + 1;
       previous = -1;
       continue;
     }
-    if (code == end) return true;
+    if (code == end) break;
     if (previous < 0) {
-      if (code > clear) return false;
-      written += 1;
-    } else {
-      if (code > next) return false;
-      const std::int64_t produced = code == next ? length[previous] + 1 : length[code];
-      written += produced;
-      if (next < 4096) {
-        length[next] = length[previous] + 1;
-        ++next;
-        if (next == (1 << size) && size < 12) ++size;
-      }
+      if (code >= clear) return false;
+      indices[written++] = static_cast<std::uint8_t>(code);
+      previous = code;
+      continue;
     }
-    if (written > pixels) return false;
+    if (code > next || (code == next && next >= 4096)) return false;
+    // A code not yet in the table is the previous string plus its own first byte.
+    const bool unseen = code == next;
+    string.clear();
+    if (unseen) string.push_back(first[previous]);
+    int c = unseen ? previous : code;
+    while (c >= clear) {
+      string.push_back(suffix[c]);
+      c = prefix[c];
+    }
+    string.push_back(static_cast<std::uint8_t>(c));
+    for (auto it = string.rbegin(); it != string.rend() && written < indices.size(); ++it) {
+      indices[written++] = *it;
+    }
+    if (next < 4096) {
+      prefix[next] = previous;
+      suffix[next] = first[unseen ? previous : code];
+      first[next] = first[previous];
+      ++next;
+      if (next == (1 << size) && size < 12) ++size;
+    }
     previous = code;
   }
   return true;
 }
 
-// Every frame of a GIF is decoded and kept, so all frames count. A file cut
-// short is refused (the decoder leaks its frame buffers on such files), and so
-// is a frame whose codes would lead the decoder astray.
+// Row order of a frame's data: straight, or the four passes of interlacing.
+std::vector<int> GifRowOrder(int height, bool interlaced) {
+  std::vector<int> rows;
+  if (!interlaced) {
+    for (int y = 0; y < height; ++y) rows.push_back(y);
+    return rows;
+  }
+  const int starts[] = {0, 4, 2, 1}, steps[] = {8, 8, 4, 2};
+  for (int pass = 0; pass < 4; ++pass) {
+    for (int y = starts[pass]; y < height; y += steps[pass]) rows.push_back(y);
+  }
+  return rows;
+}
+
+// Every frame of a GIF counts against the size limits; a file cut short is refused.
 void TallyGif(const Bytes& b, SizeTally& tally) {
   std::size_t pos = 13 + ColourTableBytes(b.U8(10));
   while (b.Has(pos, 1)) {
@@ -273,14 +300,8 @@ void TallyGif(const Bytes& b, SizeTally& tally) {
     if (kind == 0x21) {
       pos = SkipSubBlocks(b, pos + 2);
     } else if (kind == 0x2C) {
-      const std::int64_t width = b.U16le(pos + 5), height = b.U16le(pos + 7);
-      tally.Add(width, height);
+      tally.Add(b.U16le(pos + 5), b.U16le(pos + 7));
       pos += 10 + ColourTableBytes(b.U8(pos + 9));
-      const std::int64_t minSize = b.U8(pos);
-      if (!LzwStreamIsSound(GatherSubBlocks(b, pos + 1), static_cast<int>(minSize),
-                            width * height)) {
-        return tally.MarkEmpty();
-      }
       pos = SkipSubBlocks(b, pos + 1);
     } else {
       break;
@@ -552,6 +573,40 @@ SizeVerdict JudgeSize(std::int64_t width, std::int64_t height) {
     return SizeVerdict::kTooLarge;
   }
   return SizeVerdict::kFits;
+}
+
+bool DecodeGifFirstFrame(const std::uint8_t* data, std::size_t size, RgbPicture* picture) {
+  const Bytes b(data, size);
+  if (Identify(b) != PictureFormat::kGif) return false;
+  const std::size_t globalBytes = ColourTableBytes(b.U8(10));
+  std::size_t pos = 13 + globalBytes;
+  while (b.Has(pos, 1) && b.At(pos) == 0x21) pos = SkipSubBlocks(b, pos + 2);
+  if (!b.Has(pos, 10) || b.At(pos) != 0x2C) return false;
+  const int width = static_cast<int>(b.U16le(pos + 5)), height = static_cast<int>(b.U16le(pos + 7));
+  const std::int64_t flags = b.U8(pos + 9);
+  if (JudgeSize(width, height) != SizeVerdict::kFits) return false;
+  const std::size_t localBytes = ColourTableBytes(flags);
+  const std::size_t palette = localBytes != 0 ? pos + 10 : 13;
+  const std::size_t paletteBytes = localBytes != 0 ? localBytes : globalBytes;
+  pos += 10 + localBytes;
+  if (paletteBytes == 0 || !b.Has(palette, paletteBytes) || !b.Has(pos, 1)) return false;
+
+  std::vector<std::uint8_t> indices(static_cast<std::size_t>(width) * height, 0);
+  if (!DecodeLzw(GatherSubBlocks(b, pos + 1), b.At(pos), indices)) return false;
+  picture->width = width;
+  picture->height = height;
+  picture->rgb.assign(indices.size() * 3, 0);
+  const std::vector<int> rows = GifRowOrder(height, (flags & 0x40) != 0);
+  const std::size_t colours = paletteBytes / 3;
+  for (int k = 0; k < height; ++k) {
+    for (int x = 0; x < width; ++x) {
+      const std::uint8_t index = indices[static_cast<std::size_t>(k) * width + x];
+      if (index >= colours) continue;  // no such colour: black
+      const std::size_t to = (static_cast<std::size_t>(rows[k]) * width + x) * 3;
+      for (int c = 0; c < 3; ++c) picture->rgb[to + c] = b.At(palette + 3 * index + c);
+    }
+  }
+  return true;
 }
 
 std::vector<std::string> XpmLines(const std::uint8_t* data, std::size_t size) {

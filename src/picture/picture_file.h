@@ -42,6 +42,18 @@ PictureCheck CheckPicture(const std::uint8_t* data, std::size_t size);
 // misreads other legal layouts of the header. Empty when the header is unusable.
 std::vector<std::uint8_t> CanonicalPnm(const std::uint8_t* data, std::size_t size);
 
+// A decoded picture: RGB, rows top-down, no padding.
+struct RgbPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> rgb;
+};
+
+// The first frame of a GIF (the one a document shows), decoded here: the
+// library's decoder trusts the codes in the file and runs past its tables on
+// broken ones. False when there is no frame that can be shown.
+bool DecodeGifFirstFrame(const std::uint8_t* data, std::size_t size, RgbPicture* picture);
+
 // The lines of an XPM picture (its strings outside comments), read without
 // the library's own text parser, which can run past its buffer on broken files.
 // Empty when the text is unusable.

@@ -5,6 +5,7 @@
 #include <wx/mstream.h>
 #include <wx/xpmdecod.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -44,6 +45,14 @@ wxImage DecodeXpm(const std::uint8_t* data, std::size_t size) {
   return wxXPMDecoder().ReadData(pointers.data());
 }
 
+wxImage DecodeGif(const std::uint8_t* data, std::size_t size) {
+  RgbPicture frame;
+  if (!DecodeGifFirstFrame(data, size, &frame)) return wxImage();
+  wxImage image(frame.width, frame.height, false);
+  std::copy(frame.rgb.begin(), frame.rgb.end(), image.GetData());
+  return image;
+}
+
 LoadedPicture Status(LoadStatus status) {
   LoadedPicture result;
   result.status = status;
@@ -78,6 +87,8 @@ LoadedPicture DecodePicture(const std::uint8_t* data, std::size_t size) {
   wxImage image;
   if (check.format == PictureFormat::kXpm) {
     image = DecodeXpm(data, size);
+  } else if (check.format == PictureFormat::kGif) {
+    image = DecodeGif(data, size);
   } else {
     wxMemoryInputStream stream(data, size);
     if (!image.LoadFile(stream, type)) image = wxImage();
