@@ -3,6 +3,7 @@
 
 #include <wx/clipbrd.h>
 #include <wx/dcmemory.h>
+#include <wx/palette.h>
 #include <wx/wx.h>
 
 #include <filesystem>
@@ -173,6 +174,33 @@ TEST_F(PictureDocTest, PngOpensAsPictureDocument) {
   ASSERT_NE(nullptr, doc);
   EXPECT_EQ(64, doc->m_hDIB.GetWidth());
   EXPECT_EQ(Noise(64, 48).GetBlue(40, 40), doc->m_hDIB.GetBlue(40, 40));
+}
+
+TEST_F(PictureDocTest, GifOpensWithTheSamePixelsAsTheLibraryReads) {
+  // GIF is decoded by the program itself; a valid file must look as the library shows it.
+  unsigned char r[16], g[16], b[16];
+  for (int c = 0; c < 16; ++c) {
+    r[c] = static_cast<unsigned char>(c * 16);
+    g[c] = static_cast<unsigned char>(255 - c * 16);
+    b[c] = static_cast<unsigned char>(c * 8);
+  }
+  wxImage stripes(300, 200);
+  for (int y = 0; y < 200; ++y) {
+    for (int x = 0; x < 300; ++x) {
+      const int c = (x / 7 + y / 5 + (x * y) % 3) % 16;
+      stripes.SetRGB(x, y, r[c], g[c], b[c]);
+    }
+  }
+  stripes.SetPalette(wxPalette(16, r, g, b));
+  const std::string path = dir.file("stripes.gif");
+  ASSERT_TRUE(stripes.SaveFile(path, wxBITMAP_TYPE_GIF));
+  wxImage reference;
+  ASSERT_TRUE(reference.LoadFile(path, wxBITMAP_TYPE_GIF));
+  vantorelDoc* doc = OpenPictureDocument(Docs(), path);
+  ASSERT_NE(nullptr, doc);
+  ASSERT_EQ(reference.GetWidth(), doc->m_hDIB.GetWidth());
+  ASSERT_EQ(reference.GetHeight(), doc->m_hDIB.GetHeight());
+  EXPECT_EQ(0, memcmp(reference.GetData(), doc->m_hDIB.GetData(), 300 * 200 * 3));
 }
 
 TEST_F(PictureDocTest, SaveAsKeepsPixelsThroughReopening) {
