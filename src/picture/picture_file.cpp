@@ -432,14 +432,26 @@ void TallyTiff(const Bytes& b, SizeTally& tally) {
   }
 }
 
+// An ILBM the decoder can follow: 1 to 8 or 24 bit planes (it divides by the
+// count), a known compression, a body, and a colour map holding every colour
+// the planes can name (it looks colours up without checking).
 void TallyIff(const Bytes& b, SizeTally& tally) {
+  std::size_t header = 0, colourBytes = 0;
+  bool body = false;
   std::size_t pos = 12;
   while (b.Has(pos, 8)) {
     const std::int64_t len = b.U32be(pos + 4);
-    if (b.Matches(pos, "BMHD")) return tally.Add(b.U16be(pos + 8), b.U16be(pos + 10));
+    if (b.Matches(pos, "BMHD") && len >= 20) header = pos + 8;
+    if (b.Matches(pos, "CMAP")) colourBytes = static_cast<std::size_t>(len);
+    if (b.Matches(pos, "BODY")) body = true;
     pos += 8 + static_cast<std::size_t>(len) + (len & 1);
   }
-  tally.MarkEmpty();
+  if (header == 0 || !b.Has(header, 20) || !body) return tally.MarkEmpty();
+  const int planes = b.At(header + 8), compression = b.At(header + 10);
+  const bool planesKnown = (planes >= 1 && planes <= 8) || planes == 24;
+  const bool coloursThere = planes == 24 || colourBytes >= 3u * (1u << planes);
+  if (!planesKnown || compression > 1 || !coloursThere) return tally.MarkEmpty();
+  tally.Add(b.U16be(header), b.U16be(header + 2));
 }
 
 // The XPM text as the decoder keeps it after dropping comments, dropped the way
