@@ -1,5 +1,6 @@
 #include "picture/picture_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -448,9 +449,16 @@ void TallyIff(const Bytes& b, SizeTally& tally) {
   }
   if (header == 0 || !b.Has(header, 20) || !body) return tally.MarkEmpty();
   const int planes = b.At(header + 8), compression = b.At(header + 10);
+  const std::int64_t transparent = b.U16be(header + 12);
   const bool planesKnown = (planes >= 1 && planes <= 8) || planes == 24;
-  const bool coloursThere = planes == 24 || colourBytes >= 3u * (1u << planes);
-  if (!planesKnown || compression > 1 || !coloursThere) return tally.MarkEmpty();
+  const std::size_t colours = colourBytes / 3;
+  const bool coloursThere = planes == 24 || colours >= (1u << planes);
+  // The transparent colour is looked up in the map too.
+  const bool transparentThere =
+      transparent < static_cast<std::int64_t>(std::max<std::size_t>(colours, 1));
+  if (!planesKnown || compression > 1 || !coloursThere || !transparentThere) {
+    return tally.MarkEmpty();
+  }
   tally.Add(b.U16be(header), b.U16be(header + 2));
 }
 
