@@ -442,9 +442,16 @@ void TallyIff(const Bytes& b, SizeTally& tally) {
   std::size_t pos = 12;
   while (b.Has(pos, 8)) {
     const std::int64_t len = b.U32be(pos + 4);
+    // A second header or colour map would leave it unclear which one the decoder takes.
+    if ((b.Matches(pos, "BMHD") && header != 0) || (b.Matches(pos, "CMAP") && colourBytes != 0)) {
+      return tally.MarkEmpty();
+    }
     if (b.Matches(pos, "BMHD") && len >= 20) header = pos + 8;
     if (b.Matches(pos, "CMAP")) colourBytes = static_cast<std::size_t>(len);
-    if (b.Matches(pos, "BODY")) body = true;
+    if (b.Matches(pos, "BODY")) {
+      body = true;
+      break;  // the decoder stops at the body
+    }
     pos += 8 + static_cast<std::size_t>(len) + (len & 1);
   }
   if (header == 0 || !b.Has(header, 20) || !body) return tally.MarkEmpty();
