@@ -62,6 +62,17 @@ int SanePosition(long stored, int fallback) {
   return (stored >= -20000 && stored <= 20000) ? static_cast<int>(stored) : fallback;
 }
 
+// Pictures are told apart by their content, not their name: any file that no
+// template claims by its extension (a PNG, a JPEG, ...) goes to the picture kind.
+class VantorelDocManager : public wxDocManager {
+ public:
+  wxDocTemplate* FindTemplateForPath(const wxString& path) override {
+    if (wxDocTemplate* byName = wxDocManager::FindTemplateForPath(path)) return byName;
+    const wxDocTemplateVector templates = GetTemplatesVector();
+    return templates.empty() ? nullptr : templates.front();
+  }
+};
+
 }  // namespace
 
 vantorelApp::vantorelApp() {
@@ -133,7 +144,7 @@ bool vantorelApp::OnInit() {
 
   timeErr = ReadLong(gconfig, "TimeErr", 0);
 
-  m_docManager = new wxDocManager;
+  m_docManager = new VantorelDocManager;
   new wxDocTemplate(m_docManager, "vantorel Files", "*.dib;*.DIB", "./", "dib", "vantorel Doc",
                     "vantorel View", CLASSINFO(vantorelDoc), CLASSINFO(vantorelView),
                     wxTEMPLATE_VISIBLE);

@@ -18,6 +18,10 @@ wxBEGIN_EVENT_TABLE(vantorelDoc, wxDocument)
   EVT_UPDATE_UI(ID_UNDO, vantorelDoc::OnUpdateUndo)
   EVT_MENU(ID_WORKINGFOLDER, vantorelDoc::OnConfigurationSetdefaultdirectory)
   EVT_MENU(ID_ZOOMIN, vantorelDoc::OnPictureZoomin)
+  EVT_MENU(ID_WIDE, vantorelDoc::OnPictureWideband)
+  EVT_UPDATE_UI(ID_WIDE, vantorelDoc::OnUpdatePictureWideband)
+  EVT_MENU(ID_NARROW, vantorelDoc::OnPictureNarrowband)
+  EVT_UPDATE_UI(ID_NARROW, vantorelDoc::OnUpdatePictureNarrowband)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -220,3 +224,23 @@ vantorelDoc* OpenPictureDocument(wxDocManager* manager, const wxString& path) {
   if (wxView* view = doc->GetFirstView()) view->Activate(true);
   return wxDynamicCast(doc, vantorelDoc);
 }
+
+namespace {
+
+void SetBandwidth(const char* value) {
+  vantorelFrame* frame = wxGetApp().GetMainFrame();
+  frame->fax.Bandwidth = value;
+  frame->SetStatusText(value, 1);
+}
+
+bool BandwidthIs(const char* value) { return wxGetApp().GetMainFrame()->fax.Bandwidth == value; }
+
+}  // namespace
+
+void vantorelDoc::OnPictureWideband(wxCommandEvent&) { SetBandwidth("PHOTO"); }
+
+void vantorelDoc::OnUpdatePictureWideband(wxUpdateUIEvent& event) { event.Check(BandwidthIs("PHOTO")); }
+
+void vantorelDoc::OnPictureNarrowband(wxCommandEvent&) { SetBandwidth("CHART"); }
+
+void vantorelDoc::OnUpdatePictureNarrowband(wxUpdateUIEvent& event) { event.Check(BandwidthIs("CHART")); }

@@ -41,6 +41,11 @@ class vantorelDoc : public wxDocument {
   void OnUpdateUndo(wxUpdateUIEvent& event);
   void OnConfigurationSetdefaultdirectory(wxCommandEvent& event);
   void OnPictureZoomin(wxCommandEvent& event);
+  // Reception bandwidth tools: wide band is "PHOTO", narrow band "CHART".
+  void OnPictureWideband(wxCommandEvent& event);
+  void OnUpdatePictureWideband(wxUpdateUIEvent& event);
+  void OnPictureNarrowband(wxCommandEvent& event);
+  void OnUpdatePictureNarrowband(wxUpdateUIEvent& event);
 
   // Asks for a folder; an empty answer means cancelled. Replaceable for tests.
   static std::function<wxString()> FolderChooser;

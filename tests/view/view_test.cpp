@@ -85,13 +85,11 @@ class PictureDocTest : public ::testing::Test {
     return doc;
   }
 
-  // Saves the image as a PNG file and opens that as a picture document.
+  // Saves the image as a PNG file and opens that the way File Open does.
   vantorelDoc* OpenPng(const wxImage& image, const std::string& name) {
     const std::string path = dir.file(name);
     if (!image.SaveFile(path, wxBITMAP_TYPE_PNG)) return nullptr;
-    vantorelDoc* doc = OpenPictureDocument(Docs(), path);
-    Pump();
-    return doc;
+    return Open(path);
   }
 
   vantorelView* View(vantorelDoc* doc) { return doc->FirstPictureView(); }
@@ -487,6 +485,24 @@ TEST_F(PictureDocTest, CopyPutsThePictureOnTheClipboard) {
 
 // With VANTOREL_SCREENSHOT=<prefix> the screen is saved twice with a reception
 // file and a PNG open, for a person to look at.
+TEST_F(PictureDocTest, BandwidthToolsSetPhotoOrChart) {
+  vantorelDoc* doc = OpenPng(Noise(64, 48), "band.png");
+  ASSERT_NE(doc, nullptr);
+  vantorelFrame* frame = wxGetApp().GetMainFrame();
+  const struct { int id; const char* value; } tools[] = {{ID_NARROW, "CHART"}, {ID_WIDE, "PHOTO"}};
+  for (const auto& tool : tools) {
+    wxCommandEvent command(wxEVT_MENU, tool.id);
+    ASSERT_TRUE(doc->ProcessEvent(command));
+    EXPECT_EQ(frame->fax.Bandwidth, tool.value);
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(1), tool.value);
+    for (const auto& other : tools) {
+      wxUpdateUIEvent update(other.id);
+      doc->ProcessEvent(update);
+      EXPECT_EQ(update.GetChecked(), other.id == tool.id) << other.value;
+    }
+  }
+}
+
 TEST_F(PictureDocTest, ScreenshotOfOpenPictures) {
   const char* shot = std::getenv("VANTOREL_SCREENSHOT");
   if (shot == nullptr) GTEST_SKIP() << "set VANTOREL_SCREENSHOT to take one";
