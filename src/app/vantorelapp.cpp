@@ -31,6 +31,8 @@ wxString ReadString(wxConfigBase* config, const wxString& key, const wxString& d
   return config->Read(key, def);
 }
 
+wxConfigBase* AppStore() { return wxGetApp().config; }
+
 long ReadLong(wxConfigBase* config, const wxString& key, long def) {
   // A hand-edited store may hold text where a number belongs: fall back to the default.
   wxString text;

@@ -8,6 +8,8 @@
 #include <wx/statusbr.h>
 #include <wx/wx.h>
 
+#include <string>
+
 class vantorelFrame;
 class MyShortStatusBar;
 
@@ -99,3 +101,9 @@ wxFileConfig* OpenConfigStore(const wxString& appName);
 // Reads a string key, its default written nowhere.
 wxString ReadString(wxConfigBase* config, const wxString& key, const wxString& def);
 long ReadLong(wxConfigBase* config, const wxString& key, long def);
+
+// The program's own store (the application's `config`).
+wxConfigBase* AppStore();
+
+// A wx string as UTF-8 bytes, for the window-free code.
+inline std::string ToUtf8(const wxString& s) { return std::string(s.utf8_str()); }

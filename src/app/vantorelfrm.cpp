@@ -93,8 +93,6 @@ namespace {
 const long kMonitorStyle =
     wxCAPTION | wxRESIZE_BORDER | wxFRAME_FLOAT_ON_PARENT | wxFRAME_TOOL_WINDOW | wxFRAME_NO_TASKBAR;
 
-wxConfigBase* Store() { return wxGetApp().config; }
-
 }  // namespace
 
 vantorelFrame::vantorelFrame(wxDocManager* manager, wxFrame* parent, const wxString& title,
@@ -118,11 +116,11 @@ vantorelFrame::vantorelFrame(wxDocManager* manager, wxFrame* parent, const wxStr
   fax.AutoStartEngaged = fax.AutoStartReceiving = fax.StartToneDetected = false;
 
   radioConfig = OpenConfigStore(kAppConfigName);
-  const wxString present = ReadString(Store(), "RadioPresent", "NO");
+  const wxString present = ReadString(AppStore(), "RadioPresent", "NO");
   RadioActive = present != "NO";
-  ridID = ReadString(Store(), "RadioType", "NONE");
+  ridID = ReadString(AppStore(), "RadioType", "NONE");
   bRadio = ridID != "NONE";
-  const wxString filter = ReadString(Store(), "FILTER", "FALSE");
+  const wxString filter = ReadString(AppStore(), "FILTER", "FALSE");
   fax.bFilter = filter != "FALSE";
 
   TimerActive = TimerCapture = NewTimerActive = ContRec = false;
@@ -206,19 +204,19 @@ void vantorelFrame::CreateMonitorWindows() {
 
 void vantorelFrame::ReadReceptionSettings() {
   auto text = [](const char* key, const char* def) {
-    return std::string(ReadString(Store(), key, def).utf8_str());
+    return std::string(ReadString(AppStore(), key, def).utf8_str());
   };
   fax.skew = ReadSkew();
-  fax.lowpass = static_cast<unsigned>(std::max(0L, ReadLong(Store(), "Lowpass", 500)));
-  fax.highpass = static_cast<unsigned>(std::max(0L, ReadLong(Store(), "Highpass", 30)));
-  const long smallx = ReadLong(Store(), "Smallx", 1);
-  fax.stoptone = ReadLong(Store(), "Wkstop", 1) != 0;
+  fax.lowpass = static_cast<unsigned>(std::max(0L, ReadLong(AppStore(), "Lowpass", 500)));
+  fax.highpass = static_cast<unsigned>(std::max(0L, ReadLong(AppStore(), "Highpass", 30)));
+  const long smallx = ReadLong(AppStore(), "Smallx", 1);
+  fax.stoptone = ReadLong(AppStore(), "Wkstop", 1) != 0;
   fax.ioc = text("ioc", "576");
   fax.speed = text("speed", "120");
   fax.Bandwidth = text("Bandwidth", "PHOTO");
-  ActiveBypass = !ReadString(Store(), "Bypass", "0").StartsWith("0");
+  ActiveBypass = !ReadString(AppStore(), "Bypass", "0").StartsWith("0");
   fax.modulation = text("Modulation", "FM");
-  fax.StrictAutostart = ReadString(Store(), "StrictAutostart", "TRUE") == "TRUE";
+  fax.StrictAutostart = ReadString(AppStore(), "StrictAutostart", "TRUE") == "TRUE";
   autoflg = true;
   fax.FaxX = 1280;
   fax.FaxY = smallx == 1 ? 2400 : 4800;
@@ -226,7 +224,7 @@ void vantorelFrame::ReadReceptionSettings() {
 
 int vantorelFrame::ReadSkew() {
   // A value from outside the skew range (an older pixel clock) would slant every picture.
-  const long stored = ReadLong(Store(), "SSkew", vt::fax::kSkewDefault);
+  const long stored = ReadLong(AppStore(), "SSkew", vt::fax::kSkewDefault);
   if (stored < vt::fax::kSkewLow || stored > vt::fax::kSkewHigh) return vt::fax::kSkewDefault;
   return static_cast<int>(stored);
 }
@@ -286,12 +284,12 @@ MyCanvas* vantorelFrame::CreateCanvas(vantorelView* view, wxMDIChildFrame* paren
 }
 
 void vantorelFrame::OpenReceiverAtFirstCanvas() {
-  const wxString present = ReadString(Store(), "RadioPresent", "NO");
-  const wxString frequency = ReadString(Store(), "RadioFrequency", "10.0000");
-  ReadString(Store(), "RadioStation", "Amderma");
-  const wxString bfo = ReadString(Store(), "RadioBFO", "-2000");
-  Store()->Write("RadioBFO", bfo);
-  ridID = ReadString(Store(), "RadioType", "NONE");
+  const wxString present = ReadString(AppStore(), "RadioPresent", "NO");
+  const wxString frequency = ReadString(AppStore(), "RadioFrequency", "10.0000");
+  ReadString(AppStore(), "RadioStation", "Amderma");
+  const wxString bfo = ReadString(AppStore(), "RadioBFO", "-2000");
+  AppStore()->Write("RadioBFO", bfo);
+  ridID = ReadString(AppStore(), "RadioType", "NONE");
   if (!bFirstTimeIn) return;
   bFirstTimeIn = false;
   if (present != "YES" && ridID != "LOWE HF150") return;
@@ -321,14 +319,14 @@ void vantorelFrame::OnHelp(wxHelpEvent&) {
 
 void vantorelFrame::OnMove(wxMoveEvent& event) {
   const wxPoint pos = GetPosition();
-  Store()->Write("PTX", static_cast<long>(pos.x));
-  Store()->Write("PTY", static_cast<long>(pos.y));
+  AppStore()->Write("PTX", static_cast<long>(pos.x));
+  AppStore()->Write("PTY", static_cast<long>(pos.y));
   event.Skip();
 }
 
 void vantorelFrame::OnSize(wxSizeEvent& event) {
   const wxSize size = GetSize();
-  Store()->Write("CX", static_cast<long>(size.x));
-  Store()->Write("CY", static_cast<long>(size.y));
+  AppStore()->Write("CX", static_cast<long>(size.x));
+  AppStore()->Write("CY", static_cast<long>(size.y));
   event.Skip();
 }

@@ -52,20 +52,16 @@ bool CFaxConfig::TransferDataFromWindow() {
 
 namespace {
 
-wxConfigBase* Store() { return wxGetApp().config; }
-
 void SelectEntry(wxComboBox* box, const wxString& value) {
   const int at = box->FindString(value, true);
   box->SetSelection(at);  // wxNOT_FOUND leaves no selection
   if (at == wxNOT_FOUND) box->SetValue("");
 }
 
-std::string Utf8(const wxString& s) { return std::string(s.utf8_str()); }
-
 }  // namespace
 
 void vantorelFrame::FillFaxConfig(CFaxConfig& dialog) {
-  dialog.m_radioint = ReadString(Store(), "RadioPresent", "NO") == "YES";
+  dialog.m_radioint = ReadString(AppStore(), "RadioPresent", "NO") == "YES";
   SelectEntry(dialog.m_ioc, wxString::FromUTF8(fax.ioc.c_str()));
   SelectEntry(dialog.m_speed, wxString::FromUTF8(fax.speed.c_str()));
   dialog.m_skew = vt::fax::SkewToK(fax.skew);
@@ -78,40 +74,40 @@ void vantorelFrame::FillFaxConfig(CFaxConfig& dialog) {
 }
 
 void vantorelFrame::ApplyFaxConfig(CFaxConfig& dialog) {
-  fax.ioc = Utf8(dialog.m_ioc->GetStringSelection());
+  fax.ioc = ToUtf8(dialog.m_ioc->GetStringSelection());
   fax.skew = vt::fax::KToSkew(dialog.m_skew);
   ShowSkew();
-  fax.speed = Utf8(dialog.m_speed->GetStringSelection());
+  fax.speed = ToUtf8(dialog.m_speed->GetStringSelection());
   fax.lowpass = static_cast<unsigned>(dialog.m_lowpass);
   fax.highpass = static_cast<unsigned>(dialog.m_highpass);
   fax.stoptone = dialog.m_stoptone;
   ActiveBypass = dialog.m_low;
   autoflg = dialog.m_auto_start;
 
-  Store()->Write("SSkew", static_cast<long>(fax.skew));
-  Store()->Write("Lowpass", static_cast<long>(fax.lowpass));
-  Store()->Write("Highpass", static_cast<long>(fax.highpass));
-  Store()->Write("Wkstop", fax.stoptone ? 1L : 0L);
-  Store()->Write("ioc", wxString::FromUTF8(fax.ioc.c_str()));
-  Store()->Write("speed", wxString::FromUTF8(fax.speed.c_str()));
+  AppStore()->Write("SSkew", static_cast<long>(fax.skew));
+  AppStore()->Write("Lowpass", static_cast<long>(fax.lowpass));
+  AppStore()->Write("Highpass", static_cast<long>(fax.highpass));
+  AppStore()->Write("Wkstop", fax.stoptone ? 1L : 0L);
+  AppStore()->Write("ioc", wxString::FromUTF8(fax.ioc.c_str()));
+  AppStore()->Write("speed", wxString::FromUTF8(fax.speed.c_str()));
   ApplyReceiverInterface(dialog.m_radioint);
 }
 
 void vantorelFrame::ApplyReceiverInterface(bool ticked) {
   if (!ticked) {
-    Store()->Write("RadioPresent", "NO");
+    AppStore()->Write("RadioPresent", "NO");
     return;
   }
-  if (ReadString(Store(), "RadioPresent", "NO") != "NO") return;
+  if (ReadString(AppStore(), "RadioPresent", "NO") != "NO") return;
   CRadioSetup setup(this, -1, "Configure Radio", wxPoint(200, 200), wxDefaultSize,
                     wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
-  SelectEntry(setup.m_select, ReadString(Store(), "RadioType", "NONE"));
-  SelectEntry(setup.m_comport, ReadString(Store(), "RadioComport", "COM1"));
+  SelectEntry(setup.m_select, ReadString(AppStore(), "RadioType", "NONE"));
+  SelectEntry(setup.m_comport, ReadString(AppStore(), "RadioComport", "COM1"));
   if (setup.ShowModal() != wxID_OK) return;
-  Store()->Write("RadioType", setup.m_select->GetStringSelection());
-  Store()->Write("RadioComport", setup.m_comport->GetStringSelection());
+  AppStore()->Write("RadioType", setup.m_select->GetStringSelection());
+  AppStore()->Write("RadioComport", setup.m_comport->GetStringSelection());
   vt::ShowMessage("Radio interface activated. Please close Vantorel and restart.");
-  Store()->Write("RadioPresent", "YES");
+  AppStore()->Write("RadioPresent", "YES");
 }
 
 void vantorelFrame::OnConfigure(wxCommandEvent&) {
@@ -123,7 +119,7 @@ void vantorelFrame::OnConfigure(wxCommandEvent&) {
 
 void vantorelFrame::OnConfigurationFilter(wxCommandEvent&) {
   fax.bFilter = !fax.bFilter;
-  Store()->Write("FILTER", fax.bFilter ? "TRUE" : "FALSE");
+  AppStore()->Write("FILTER", fax.bFilter ? "TRUE" : "FALSE");
 }
 
 void vantorelFrame::OnUpdateConfigurationFilter(wxUpdateUIEvent& event) { event.Check(fax.bFilter); }

@@ -13,10 +13,6 @@
 
 namespace {
 
-wxConfigBase* Store() { return wxGetApp().config; }
-
-std::string Utf8(const wxString& s) { return std::string(s.utf8_str()); }
-
 std::tm LocalNow() {
   const std::time_t now = vt::Now();
   std::tm local{};
@@ -53,20 +49,19 @@ void vantorelFrame::PLL() {
 void vantorelFrame::OnFaxReceivefax(wxCommandEvent&) {
   if (IsReceiving || fax.IsReceiving) return;
   IsReceiving = true;
-  if (NewTimerActive) vt::fax::ApplyReceptionCodes(Utf8(FaxLast), fax.ioc, fax.speed);
+  if (NewTimerActive) vt::fax::ApplyReceptionCodes(ToUtf8(FaxLast), fax.ioc, fax.speed);
 
   if (!sc.Open()) {
     IsReceiving = false;
     fax.FinishReception();
-    Store()->Write("TimerOn", "OFF");
+    AppStore()->Write("TimerOn", "OFF");
     SetStatusBar();
     return;
   }
   fax.StartReception(ReadSkew());
   wxMilliSleep(2000);  // let the first block of audio arrive
 
-  scope->SetClientSize(static_cast<int>(ReadLong(Store(), "TuneX", 320)),
-                       static_cast<int>(ReadLong(Store(), "TuneY", 635)));
+  faxHost.ScopeRestoreSize();
   if (ScopeVisible) {
     scope->Show(true);
     Frfft->Show(true);
@@ -75,11 +70,8 @@ void vantorelFrame::OnFaxReceivefax(wxCommandEvent&) {
   tk->Start(1000, wxTIMER_CONTINUOUS);
   Stopped = false;
 
-  wxClientDC dc(scope);
-  dc.SetPen(*wxWHITE_PEN);
-  dc.SetBrush(*wxWHITE_BRUSH);
-  dc.DrawRectangle(0, 0, 320, 35);
-  dc.DrawText("Initialising Communications", 5, 5);
+  faxHost.ScopeClearStrip();
+  wxClientDC(scope).DrawText("Initialising Communications", 5, 5);
   SetStatusBar();
 }
 
@@ -113,7 +105,7 @@ void vantorelFrame::TerminateReception() {
   const bool text = IsReceivingTelex || IsReceivingNavtex;
   if (!IsReceiving && !text) return;
   sc.Close();
-  Store()->Write("TimerOn", "OFF");
+  AppStore()->Write("TimerOn", "OFF");
 
   unsigned long rows = fax.pixy;
   bool saved = false;
@@ -125,8 +117,8 @@ void vantorelFrame::TerminateReception() {
 
   const wxSize tune = scope->GetClientSize();
   if (tune.y > 40) {
-    Store()->Write("TuneX", static_cast<long>(tune.x));
-    Store()->Write("TuneY", static_cast<long>(tune.y));
+    AppStore()->Write("TuneX", static_cast<long>(tune.x));
+    AppStore()->Write("TuneY", static_cast<long>(tune.y));
   }
   Frfft->Show(false);
   tlxwin->Show(false);
@@ -159,17 +151,17 @@ void vantorelFrame::TerminateReception() {
 
 bool vantorelFrame::SavePicture() {
   const std::tm local = LocalNow();
-  const wxString old = ReadString(Store(), "SerialNo", "99999");
-  const int n = vt::fax::NextSerialNumber(Utf8(old));
-  Store()->Write("SerialNo", wxString::Format("%i", n));
-  Store()->Flush();  // the number is used up even if the file cannot be written
+  const wxString old = ReadString(AppStore(), "SerialNo", "99999");
+  const int n = vt::fax::NextSerialNumber(ToUtf8(old));
+  AppStore()->Write("SerialNo", wxString::Format("%i", n));
+  AppStore()->Flush();  // the number is used up even if the file cannot be written
 
   const bool text = IsReceivingTelex || IsReceivingNavtex;
   const vt::fax::SavedKind kind = text ? vt::fax::SavedKind::Text
                                   : (NewTimerActive && !ContRec) ? vt::fax::SavedKind::ScheduledFax
                                                                  : vt::fax::SavedKind::ManualFax;
   const wxString wanted = wxString::FromUTF8(
-      vt::fax::ReceptionFileName(kind, Utf8(wxGetApp().DefDir), n, Utf8(old), Utf8(FaxLast), local)
+      vt::fax::ReceptionFileName(kind, ToUtf8(wxGetApp().DefDir), n, ToUtf8(old), ToUtf8(FaxLast), local)
           .c_str());
 
   auto write = [&](const wxString& path) {
@@ -187,12 +179,12 @@ bool vantorelFrame::SavePicture() {
     name = folder + base;
     if (write(name)) {
       RescuedPicture = name;
-      vt::ShowMessage(Utf8("The reception was saved as " + name + " instead of " + wanted));
+      vt::ShowMessage(ToUtf8("The reception was saved as " + name + " instead of " + wanted));
       return true;
     }
   }
   RescuedPicture.clear();
-  vt::ShowMessage(Utf8("The reception could not be saved: " + wanted + " and the data and "
+  vt::ShowMessage(ToUtf8("The reception could not be saved: " + wanted + " and the data and "
                        "temporary folders cannot be written"));
   name = wanted;
   return false;
@@ -224,13 +216,13 @@ void vantorelFrame::ShowSkew() {
 
 void vantorelFrame::OnPictureSkewleft(wxCommandEvent&) {
   fax.skew = vt::fax::SkewLeft(fax.skew);
-  Store()->Write("SSkew", static_cast<long>(fax.skew));
+  AppStore()->Write("SSkew", static_cast<long>(fax.skew));
   ShowSkew();
 }
 
 void vantorelFrame::OnPictureSkewright(wxCommandEvent&) {
   fax.skew = vt::fax::SkewRight(fax.skew);
-  Store()->Write("SSkew", static_cast<long>(fax.skew));
+  AppStore()->Write("SSkew", static_cast<long>(fax.skew));
   ShowSkew();
 }
 
